@@ -1,0 +1,251 @@
+// The window as a person first meets it: controls in place, lists filled, keyboard order, what
+// counts as a pick, the text box's limit, and the way out.
+
+#include "person.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <QWheelEvent>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList itemsOf(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QRect twips(int left, int top, int width, int height) {
+    auto px = [](int t) { return (t + 7) / 15; };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+TEST(Window, OpensWithItsTitleSizeAndFrame) {
+    Person person;
+    Form1& form = person.window();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral(" Vidalı Kompresör Soğutucu Fan Seçim Programı"));
+    EXPECT_EQ(form.size(), QSize(455, 269));
+    const Qt::WindowFlags flags = form.windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    EXPECT_FALSE(form.windowIcon().isNull());
+    const QRect screen = form.screen()->availableGeometry();
+    EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 2);
+}
+
+TEST(Window, PutsEveryControlAtItsPlace) {
+    Person person;
+    const std::pair<const char*, QRect> places[] = {
+        {"Label7", twips(120, 240, 1335, 255)},     {"Combo1", twips(1680, 240, 855, 315)},
+        {"Label2", twips(3120, 240, 1935, 255)},    {"Text2", twips(5160, 240, 735, 285)},
+        {"Label9", twips(120, 720, 1335, 375)},     {"Combo2", twips(1680, 720, 855, 315)},
+        {"Label40", twips(3840, 720, 495, 285)},    {"Label37", twips(5880, 720, 405, 285)},
+        {"Combo3", twips(1680, 1320, 855, 315)},    {"Label6", twips(3000, 1380, 855, 255)},
+        {"Label8", twips(960, 1920, 495, 285)},     {"Label33", twips(6220, 1920, 495, 255)},
+        {"Label32", twips(6120, 2420, 375, 255)},   {"Command1", twips(3840, 3000, 1215, 375)},
+        {"Command3", twips(5280, 3000, 1215, 375)}, {"Label21", twips(2040, 3600, 400, 285)},
+        {"Label24", twips(2530, 3630, 255, 255)},   {"Label15", twips(3960, 3600, 2535, 255)},
+    };
+    for (const auto& [name, rect] : places) {
+        const auto* control = person.window().findChild<QWidget*>(QString::fromLatin1(name));
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->geometry(), rect) << name;
+    }
+    const QRect options[] = {twips(3960, 1320, 735, 375), twips(4800, 1320, 735, 375),
+                             twips(5640, 1320, 735, 375)};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(person.option(i)->geometry(), options[i]) << "Option1 " << i;
+}
+
+TEST(Window, ResizingMovesNothing) {
+    Person person;
+    const QStringList before = person.snapshot();
+    QList<QRect> places;
+    for (const QWidget* w : person.window().findChildren<QWidget*>())
+        places << w->geometry();
+    person.window().resize(700, 500);
+    QApplication::processEvents();
+    int i = 0;
+    for (const QWidget* w : person.window().findChildren<QWidget*>())
+        EXPECT_EQ(w->geometry(), places[i++]) << w->objectName().toStdString();
+    EXPECT_EQ(person.snapshot(), before);
+}
+
+TEST(Window, ShowsEveryCaptionWhole) {
+    Person person;
+    int captions = 0;
+    for (const QLabel* label : person.window().findChildren<QLabel*>()) {
+        if (label->text().isEmpty())
+            continue;
+        ++captions;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(needed, label->contentsRect().width())
+            << label->objectName().toStdString() << " \"" << label->text().toStdString() << '"';
+    }
+    EXPECT_EQ(captions, 31);
+    for (const char* name : {"Command1", "Command3"}) {
+        const QPushButton* b = person.button(name);
+        EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 8, b->width()) << name;
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_LE(person.option(i)->sizeHint().width(), person.option(i)->width());
+    EXPECT_EQ(QFontInfo(person.window().font()).pointSize(), 8);
+}
+
+TEST(Window, StartsWithFilledListsAndNoResults) {
+    Person person;
+    EXPECT_EQ(itemsOf(person.list("Combo1")),
+              QStringList({"7.5", "11", "15", "18.5", "22", "30", "37", "45", "55", "75", "90",
+                           "110", "132"}));
+    EXPECT_EQ(itemsOf(person.list("Combo2")),
+              QStringList({"15", "22", "37", "45", "55", "75", "90", "110", "132"}));
+    EXPECT_EQ(itemsOf(person.list("Combo3")),
+              QStringList({"0.18", "0.25", "0.37", "0.55", "0.75", "1.1", "1.5", "2.2", "3", "4"}));
+    for (const char* name : {"Combo1", "Combo2", "Combo3"})
+        EXPECT_EQ(person.list(name)->currentText(), QString()) << name;
+    EXPECT_EQ(person.textBox()->text(), QString());
+    for (const char* name : {"Label40", "Label37", "Label8", "Label1", "Label11", "Label35",
+                             "Label26", "Label18", "Label31", "Label14", "Label19", "Label21"}) {
+        const QLabel* value = person.label(name);
+        EXPECT_EQ(value->text(), QString()) << name;
+        EXPECT_EQ(value->palette().color(value->backgroundRole()), QColor(Qt::white)) << name;
+        EXPECT_TRUE(value->autoFillBackground()) << name;
+        EXPECT_NE(value->frameShape(), QFrame::NoFrame) << name;
+    }
+    EXPECT_EQ(person.option(0)->text(), "3000");
+    EXPECT_EQ(person.option(1)->text(), "1500");
+    EXPECT_EQ(person.option(2)->text(), "1000");
+    EXPECT_TRUE(person.option(1)->isChecked());
+    EXPECT_EQ(person.label("Label16")->text(), QStringLiteral("Fan Motoru  Mil Çapı ="));
+    EXPECT_EQ(person.button("Command3")->text(), QStringLiteral("Çıkış"));
+}
+
+TEST(Window, CarriesItsFourTooltips) {
+    Person person;
+    EXPECT_EQ(person.textBox()->toolTip(), "1.113 kg/m3 (45)");
+    EXPECT_EQ(person.label("Label18")->toolTip(), "1.113 kg/m3 (45)");
+    EXPECT_EQ(person.label("Label31")->toolTip(), "Statik");
+    EXPECT_EQ(person.label("Label6")->toolTip(), "ContiTech MultiRib");
+    int tooltips = 0;
+    for (const QWidget* w : person.window().findChildren<QWidget*>())
+        tooltips += !w->toolTip().isEmpty();
+    EXPECT_EQ(tooltips, 4);
+}
+
+TEST(Window, TabGoesThroughTheControlsInOrder) {
+    Person person;
+    EXPECT_EQ(QApplication::focusWidget(), person.textBox());
+    const QWidget* expected[] = {person.option(1),          person.button("Command1"),
+                                 person.button("Command3"), person.list("Combo1"),
+                                 person.list("Combo2"),     person.list("Combo3"),
+                                 person.textBox()};
+    for (const QWidget* next : expected) {
+        person.tabAway();
+        EXPECT_EQ(QApplication::focusWidget(), next)
+            << "focus on " << QApplication::focusWidget()->objectName().toStdString();
+    }
+}
+
+TEST(Window, ArrowKeysMoveTheSpeedSelectionInsideTheGroup) {
+    Person person;
+    person.tabAway();
+    ASSERT_EQ(QApplication::focusWidget(), person.option(1));
+    person.pressKey(person.option(1), Qt::Key_Right);
+    EXPECT_TRUE(person.option(2)->isChecked());
+    person.pressKey(person.option(2), Qt::Key_Left);
+    person.pressKey(person.option(1), Qt::Key_Left);
+    EXPECT_TRUE(person.option(0)->isChecked());
+}
+
+TEST(TextBox, TakesAtMostFiveCharactersTypedOrPasted) {
+    Person person;
+    QLineEdit* box = person.textBox();
+    person.typeInto(box, "1234567");
+    EXPECT_EQ(box->text(), "12345");
+    QApplication::clipboard()->setText("9E+99999");
+    person.typeInto(box, "");
+    person.pressKey(box, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(box->text(), "9E+99");
+}
+
+TEST(TypingIsNoPick, TextIsNotCompletedInline) {
+    Person person;
+    person.typeInto("Combo1", "3");
+    EXPECT_EQ(person.list("Combo1")->currentText(), "3");
+    person.typeInto("Combo3", "0.");
+    EXPECT_EQ(person.list("Combo3")->currentText(), "0.");
+}
+
+TEST(TypingIsNoPick, LeavingAFieldWithAnItemsTextRunsNothing) {
+    Person person;
+    const QStringList before = person.snapshot();
+    person.typeInto("Combo1", "37");
+    person.tabAway();
+    QStringList expected = before;
+    expected.replaceInStrings(QRegularExpression("^Combo1=#"), "Combo1=37#");
+    EXPECT_EQ(person.snapshot(), expected);
+    EXPECT_EQ(person.list("Combo2")->currentText(), "");
+    EXPECT_EQ(person.textBox()->text(), "");
+}
+
+TEST(TypingIsNoPick, EnterNeitherAddsAnItemNorRunsAnything) {
+    Person person;
+    for (const char* typed : {"99", "22", "abc"}) {
+        person.typeInto("Combo2", typed);
+        person.pressKey(person.list("Combo2"), Qt::Key_Return);
+        EXPECT_EQ(person.list("Combo2")->count(), 9) << typed;
+        EXPECT_EQ(person.list("Combo2")->currentText(), typed);
+        EXPECT_EQ(person.textBox()->text(), "") << typed;
+        EXPECT_EQ(person.label("Label37")->text(), "") << typed;
+    }
+    person.typeInto("Combo3", "0.18");
+    person.pressKey(person.list("Combo3"), Qt::Key_Enter);
+    EXPECT_EQ(person.label("Label19")->text(), "");
+    EXPECT_EQ(person.option(1)->text(), "1500");
+}
+
+TEST(TypingIsNoPick, TheMouseWheelOverAClosedListChangesNothing) {
+    Person person;
+    QComboBox* combo = person.list("Combo1");
+    const QPoint at = combo->rect().center();
+    QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(combo, &wheel);
+    EXPECT_EQ(combo->currentText(), "");
+    EXPECT_EQ(person.list("Combo2")->currentText(), "");
+}
+
+TEST(Exit, TheExitButtonEndsTheEventLoopWithStatusZero) {
+    Person person;
+    person.textBox()->setText("6000");
+    QTimer::singleShot(0, [&] { person.click(person.button("Command3")); });
+    QTimer watchdog;
+    watchdog.callOnTimeout([] { QCoreApplication::exit(99); });
+    watchdog.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST(Exit, ClosingTheWindowEndsTheEventLoopWithStatusZero) {
+    Person person;
+    QTimer::singleShot(0, [&] { person.window().close(); });
+    QTimer watchdog;
+    watchdog.callOnTimeout([] { QCoreApplication::exit(99); });
+    watchdog.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+} // namespace

@@ -1,0 +1,6 @@
+#pragma once
+class QApplication;
+
+// Settings the whole program shares, made once before the window is created: the 8-point
+// sans-serif dialog font the window's places are laid out for, and the program's names.
+void prepareApplication(QApplication& app);

@@ -1,0 +1,78 @@
+#pragma once
+// The fan selection calculator: its one window and how the program is put together.
+//
+// A user picks a compressor power and a cooler rating; the cooling-air table fills in the
+// air requirement, the static pressure and the largest fan diameter of the cooler. "Hesapla"
+// reads those three values back from the window (the user may have typed over the requirement),
+// picks the fan from the fan selection chart and sets the speed class and the fan motor power;
+// the fan motor catalogue then shows the motor. All data is built in; nothing is read or written.
+//
+// The code is in three layers:
+//  - selection/ holds the decision tables as plain data with their lookups (cooling_air,
+//    motor_catalogue, fan_chart). They include no toolkit header and decide everything: given
+//    numbers, they return the texts to show.
+//  - The handlers, one per wired event and named after control and event (Combo1_Click ...), are
+//    methods of Form1. Each reads its controls, asks a table for the outcome and writes the
+//    controls; those of the selection rules live beside their tables in selection/*_window.cpp.
+//    Handlers call each other directly (Combo1_Click runs Combo2_Click; Option1_Click and
+//    Command1_Click run Combo3_Click), never through the toolkit's signals.
+//  - window/ holds Form1 itself: its controls at their fixed places, start-up (Form_Load), the
+//    wiring of the seven events, exit (Command3_Click), and the adapter to the toolkit: PickList,
+//    a list whose only signal is the user's pick, and the text-number conversions.
+//
+// No state lives outside the controls: every handler reads its numbers afresh from the window,
+// so what the user sees is all there is.
+
+#include <QWidget>
+#include <array>
+
+class PickList;
+class QButtonGroup;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class Form1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+
+private:
+    // Controls, named as the layout names them.
+    PickList* Combo1 = nullptr;             // compressor power, kW
+    PickList* Combo2 = nullptr;             // cooler rating, kW
+    PickList* Combo3 = nullptr;             // fan motor power, kW
+    QLineEdit* Text2 = nullptr;             // cooling-air requirement, kg/h
+    std::array<QRadioButton*, 3> Option1{}; // speed class 0, 1, 2
+    QButtonGroup* Option1Group = nullptr;
+    QPushButton* Command1 = nullptr; // "Hesapla"
+    QPushButton* Command3 = nullptr; // "Çıkış"
+
+    // Value labels.
+    QLabel* Label40 = nullptr; // static pressure the cooler needs, Pa
+    QLabel* Label37 = nullptr; // largest fan diameter, mm
+    QLabel* Label8 = nullptr;  // fan type
+    QLabel* Label1 = nullptr;  // fan diameter, mm
+    QLabel* Label11 = nullptr; // blade count
+    QLabel* Label35 = nullptr; // blade angle, degrees
+    QLabel* Label26 = nullptr; // fan power, kW
+    QLabel* Label18 = nullptr; // fan air flow, m3/h
+    QLabel* Label31 = nullptr; // fan static pressure, Pa
+    QLabel* Label14 = nullptr; // motor shaft diameter, mm
+    QLabel* Label19 = nullptr; // motor type
+    QLabel* Label21 = nullptr; // motor maximum current, A
+
+    void createControls();
+    void wireEvents();
+    int selectedSpeedClass() const;
+
+    // Event handlers.
+    void Form_Load();
+    void Combo1_Click();           // selection/cooling_air_window.cpp
+    void Combo2_Click();           // selection/cooling_air_window.cpp
+    void Combo3_Click();           // selection/motor_window.cpp
+    void Option1_Click(int index); // selection/motor_window.cpp
+    void Command1_Click();         // selection/fan_window.cpp
+    void Command3_Click();
+};

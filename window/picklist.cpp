@@ -1,0 +1,61 @@
+#include "picklist.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <utility>
+
+PickList::PickList(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+
+    // view() creates the popup, which filters its own view's events to select items. A filter
+    // installed afterwards sees each event first: a mouse release or Enter there is a pick about
+    // to happen, and the popup's own filter turns it into activated() right away.
+    QAbstractItemView* list = view();
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+
+    connect(this, &QComboBox::activated, this, [this] {
+        if (std::exchange(pickUnderWay_, false))
+            emit picked();
+    });
+}
+
+void PickList::setText(const QString& text) {
+    setCurrentIndex(findText(text, Qt::MatchExactly));
+    setEditText(text);
+}
+
+bool PickList::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        pickUnderWay_ = true;
+    } else if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        pickUnderWay_ = key == Qt::Key_Return || key == Qt::Key_Enter;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void PickList::keyPressEvent(QKeyEvent* event) {
+    // Up, Down, Page Up and Page Down move to another item and are picks; every other key goes
+    // to the text field (Enter included) and is none. Alt+Down opens the list instead.
+    const int key = event->key();
+    const bool step = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
+                      key == Qt::Key_PageDown;
+    pickUnderWay_ = step && !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    QComboBox::keyPressEvent(event);
+    pickUnderWay_ = false;
+}
+
+void PickList::focusOutEvent(QFocusEvent* event) {
+    pickUnderWay_ = false;
+    QComboBox::focusOutEvent(event);
+}
+
+void PickList::wheelEvent(QWheelEvent* event) {
+    // Scrolling over a closed list would change its text without a pick; let the window have it.
+    event->ignore();
+}
