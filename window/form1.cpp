@@ -42,10 +42,17 @@ template <typename Control> Control* place(Control* control, const char* name, T
     return control;
 }
 
-// A caption, unit or credit label: plain static text.
+// A caption, unit or credit label: plain static text. The places were drawn for a dialog font
+// with narrower glyphs than today's sans-serifs, so a caption may need a few pixels more than
+// its place; it then reaches further right into the free space before the next control (the
+// label has no border or background, so only its text shows) instead of losing its last
+// characters.
 QLabel* staticLabel(QWidget* form, const char* name, const char* text, Twips at) {
     auto* label = place(new QLabel(QString::fromUtf8(text), form), name, at);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    const int needed = label->fontMetrics().horizontalAdvance(label->text());
+    if (needed > label->width())
+        label->resize(needed, label->height());
     return label;
 }
 
@@ -140,6 +147,13 @@ void Form1::createControls() {
         Option1[static_cast<std::size_t>(index)] = option;
     }
     Option1[1]->setChecked(true);
+    // The options are one tab stop, the selected one; the arrow keys move inside the group.
+    for (QRadioButton* option : Option1) {
+        option->setFocusPolicy(option->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        connect(option, &QRadioButton::toggled, option, [option](bool selected) {
+            option->setFocusPolicy(selected ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+    }
 
     // Result rows and buttons.
     staticLabel(this, "Label13", "Fan Tipi =", {120, 1920, 855, 255});

@@ -10,16 +10,15 @@ PickList::PickList(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
-
-    // view() creates the popup, which filters its own view's events to select items. A filter
-    // installed afterwards sees each event first: a mouse release or Enter there is a pick about
-    // to happen, and the popup's own filter turns it into activated() right away.
-    QAbstractItemView* list = view();
-    list->installEventFilter(this);
-    list->viewport()->installEventFilter(this);
+    // view() creates the popup, which filters its view's events to select an item. A filter
+    // installed afterwards sees each event first: a mouse release, or Enter (asked for already
+    // as a shortcut override), is a pick about to happen, which the popup's own filter turns
+    // into activated() at once.
+    view()->installEventFilter(this);
+    view()->viewport()->installEventFilter(this);
 
     connect(this, &QComboBox::activated, this, [this] {
-        if (std::exchange(pickUnderWay_, false))
+            if (std::exchange(pickUnderWay_, false))
             emit picked();
     });
 }
@@ -32,7 +31,7 @@ void PickList::setText(const QString& text) {
 bool PickList::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         pickUnderWay_ = true;
-    } else if (event->type() == QEvent::KeyPress) {
+    } else if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         pickUnderWay_ = key == Qt::Key_Return || key == Qt::Key_Enter;
     }

@@ -110,13 +110,14 @@ TEST(SingleToText, WritesPlainDecimalsWithoutTrailingZeros) {
 
 TEST(SingleToText, UsesSevenSignificantDigitsWhereTheyReadBack) {
     EXPECT_EQ(singleToText(toSingle(leadingNumber("11.0000001"))), "11");
-    EXPECT_EQ(singleToText(1.0F / 3.0F), "0.3333333");
+    EXPECT_EQ(singleToText(0.1F), "0.1");
+    EXPECT_EQ(singleToText(123.4567F), "123.4567");
     EXPECT_EQ(singleToText(1234567.0F), "1234567");
 }
 
 TEST(SingleToText, UsesMoreDigitsOnlyWhereSevenCannotGiveTheValueBack) {
-    // 16777217 is not a single; its neighbours need eight digits to be told apart.
-    EXPECT_EQ(singleToText(16777216.0F), "16777220"); // seven digits already read back
+    EXPECT_EQ(singleToText(1.0F / 3.0F), "0.33333334");
+    EXPECT_EQ(singleToText(16777216.0F), "16777216"); // "16777220" would be another single
     EXPECT_EQ(singleToText(16777218.0F), "16777218");
     EXPECT_EQ(singleToText(kFloatMax), "340282350000000000000000000000000000000");
 }
