@@ -18,7 +18,7 @@ PickList::PickList(QWidget* parent) : QComboBox(parent) {
     view()->viewport()->installEventFilter(this);
 
     connect(this, &QComboBox::activated, this, [this] {
-            if (std::exchange(pickUnderWay_, false))
+        if (std::exchange(pickUnderWay_, false))
             emit picked();
     });
 }

@@ -23,7 +23,7 @@ public:
     Person();
     ~Person();
 
-    Form1& window() { return *form_; }
+    Form1& window() const { return *form_; }
     QComboBox* list(const char* name) const;
     QLabel* label(const char* name) const;
     QLineEdit* textBox() const;

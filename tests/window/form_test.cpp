@@ -64,7 +64,8 @@ TEST(Window, PutsEveryControlAtItsPlace) {
     for (const auto& [name, rect] : places) {
         const auto* control = person.window().findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr) << name;
-        if (qobject_cast<const QLabel*>(control) && !static_cast<const QLabel*>(control)->text().isEmpty()) {
+        if (qobject_cast<const QLabel*>(control) &&
+            !static_cast<const QLabel*>(control)->text().isEmpty()) {
             // A caption may reach further right than its place, never elsewhere.
             EXPECT_EQ(control->pos(), rect.topLeft()) << name;
             EXPECT_EQ(control->height(), rect.height()) << name;
@@ -84,8 +85,8 @@ QRect inkOf(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);
     if (!label || label->frameShape() != QFrame::NoFrame || control->objectName() == "Line1")
         return control->geometry();
-    return {label->pos(), QSize(label->fontMetrics().horizontalAdvance(label->text()),
-                                label->height())};
+    return {label->pos(),
+            QSize(label->fontMetrics().horizontalAdvance(label->text()), label->height())};
 }
 
 TEST(Window, NoCaptionRunsIntoAnotherControl) {
