@@ -1,0 +1,35 @@
+#pragma once
+// Whole sessions of use, for the fuzzer and the soak: a stream of bytes becomes a sequence of
+// actions a person can take at the window, each carried out through the real widgets, and after
+// every action the window is checked for what must always hold.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+
+class Form1;
+
+class Session {
+public:
+    // Drives the given window, which must be shown. A quick hand is assumed: the application's
+    // double-click interval is set to 0 so that the lists' popups take every click at once.
+    explicit Session(Form1& window);
+
+    // Takes the next action from the bytes, carries it out and checks the window. Returns false
+    // when the bytes are used up. A broken rule is reported through failure().
+    bool step(std::span<const std::uint8_t>& bytes);
+
+    // The first broken rule, or empty.
+    const std::string& failure() const { return failure_; }
+
+    // How many actions have been carried out.
+    std::size_t actions() const { return actions_; }
+
+private:
+    Form1& window_;
+    std::string failure_;
+    std::size_t actions_ = 0;
+
+    void check(bool afterCoolerPick);
+};
