@@ -9,6 +9,7 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <limits>
 
 namespace {
@@ -155,6 +156,7 @@ TEST_F(CoolingAirWindow, EnterInTheOpenListIsAPick) {
 }
 
 TEST_F(CoolingAirWindow, RaisedRatingsAreWrittenWithAPeriodWhateverTheLocale) {
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",") << "the tests run under a Turkish locale";
     const QLocale previous;
     QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
     person.typeInto("Combo1", "18.5");
