@@ -5,8 +5,8 @@
 #include "form1.h"
 #include "picklist.h"
 #include "toolkit.h"
+#include "value_label.h"
 
-#include <QLabel>
 #include <QLineEdit>
 
 void Form1::Combo1_Click() {

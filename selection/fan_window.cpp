@@ -4,8 +4,8 @@
 #include "form1.h"
 #include "picklist.h"
 #include "toolkit.h"
+#include "value_label.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -17,7 +17,7 @@ void Form1::Command1_Click() {
     const float maxDiameter = toolkit::single(Label37->text());
     const selection::FanSelection fan = selection::selectFan(air, pressure, maxDiameter);
 
-    for (QLabel* output : {Label35, Label11, Label18, Label31, Label26})
+    for (ValueLabel* output : {Label35, Label11, Label18, Label31, Label26})
         output->clear();
     if (!fan.sizeClass->fanType.empty())
         Label8->setText(toolkit::text(fan.sizeClass->fanType));

@@ -5,9 +5,7 @@
 #include "motor_catalogue.h"
 #include "picklist.h"
 #include "toolkit.h"
-
-#include <QLabel>
-#include <QRadioButton>
+#include "value_label.h"
 
 void Form1::Combo3_Click() {
     const float power = toolkit::single(Combo3->currentText());
@@ -19,7 +17,7 @@ void Form1::Combo3_Click() {
         Label14->setText(toolkit::text(*motor.shaftDiameter));
     Label21->setText(toolkit::text(motor.maxCurrent));
     // The option used shows the motor's rated speed in place of its nominal one.
-    Option1[static_cast<std::size_t>(speedClass)]->setText(toolkit::text(motor.ratedSpeed));
+    setSpeedCaption(speedClass, toolkit::text(motor.ratedSpeed));
 }
 
 void Form1::Option1_Click([[maybe_unused]] int index) {

@@ -1,6 +1,9 @@
 #include "application.h"
 
+#include "value_label.h"
 #include "window_icon.h"
+
+#include <QAccessible>
 
 #include <QApplication>
 #include <QFont>
@@ -8,6 +11,7 @@
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("fan-selection"));
     QApplication::setWindowIcon(windowIcon::make());
+    QAccessible::installFactory(ValueLabel::accessibleFactory);
 
     // Every place in the window is laid out for an 8-point sans-serif dialog font; the
     // toolkit's default here is larger and would crowd the captions. Liberation Sans has the

@@ -2,6 +2,7 @@
 
 #include "picklist.h"
 #include "toolkit.h"
+#include "value_label.h"
 #include "window_icon.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <initializer_list>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -56,19 +58,16 @@ QLabel* staticLabel(QWidget* form, const char* name, const char* text, Twips at)
     return label;
 }
 
-// A value label: a white display field with a single sunken border, empty until a result comes.
-QLabel* valueLabel(QWidget* form, const char* name, Twips at) {
-    auto* label = place(new QLabel(form), name, at);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
-    label->setIndent(1);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    return label;
+ValueLabel* valueLabel(QWidget* form, const char* name, Twips at) {
+    return place(new ValueLabel(form), name, at);
+}
+
+// The caption a screen reader speaks for a control: the caption beside it without " =".
+QString spokenCaption(const QLabel* caption) {
+    QString text = caption->text();
+    if (text.endsWith(QLatin1String(" =")))
+        text.chop(2);
+    return text.trimmed();
 }
 
 // Items of the three lists, in the order they are shown; "." is the decimal point.
@@ -108,31 +107,34 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
 
 void Form1::createControls() {
     // Cooler input rows.
-    staticLabel(this, "Label7", "Kompresör Gücü =", {120, 240, 1335, 255});
+    auto* compressorCaption =
+        staticLabel(this, "Label7", "Kompresör Gücü =", {120, 240, 1335, 255});
     Combo1 = place(new PickList(this), "Combo1", {1680, 240, 855, 315});
-    staticLabel(this, "Label22", "kW", {2640, 240, 375, 255});
-    staticLabel(this, "Label2", "Soğutma Havası İhtiyacı =", {3120, 240, 1935, 255});
+    auto* compressorUnit = staticLabel(this, "Label22", "kW", {2640, 240, 375, 255});
+    auto* airCaption =
+        staticLabel(this, "Label2", "Soğutma Havası İhtiyacı =", {3120, 240, 1935, 255});
     Text2 = place(new QLineEdit(this), "Text2", {5160, 240, 735, 285});
-    staticLabel(this, "Label5", "kg/h", {6000, 240, 615, 255});
-    staticLabel(this, "Label9", "Soğutucu Gücü =", {120, 720, 1335, 375});
+    auto* airUnit = staticLabel(this, "Label5", "kg/h", {6000, 240, 615, 255});
+    auto* ratingCaption = staticLabel(this, "Label9", "Soğutucu Gücü =", {120, 720, 1335, 375});
     Combo2 = place(new PickList(this), "Combo2", {1680, 720, 855, 315});
-    staticLabel(this, "Label25", "kW", {2640, 720, 375, 255});
-    staticLabel(this, "Label41", "Basınç =", {3120, 720, 735, 255});
+    auto* ratingUnit = staticLabel(this, "Label25", "kW", {2640, 720, 375, 255});
+    auto* pressureCaption = staticLabel(this, "Label41", "Basınç =", {3120, 720, 735, 255});
     Label40 = valueLabel(this, "Label40", {3840, 720, 495, 285});
-    staticLabel(this, "Label42", "Pa", {4440, 720, 375, 255});
-    staticLabel(this, "Label38", "Max. Çap =", {4920, 720, 855, 255});
+    auto* pressureUnit = staticLabel(this, "Label42", "Pa", {4440, 720, 375, 255});
+    auto* diameterCaption = staticLabel(this, "Label38", "Max. Çap =", {4920, 720, 855, 255});
     Label37 = valueLabel(this, "Label37", {5880, 720, 405, 285});
-    staticLabel(this, "Label39", "mm", {6360, 720, 375, 255});
+    auto* diameterUnit = staticLabel(this, "Label39", "mm", {6360, 720, 375, 255});
 
     auto* line = place(new QFrame(this), "Line1", {120, 1200, 6600, 15});
     line->setFrameStyle(QFrame::HLine | QFrame::Plain);
     line->setLineWidth(1);
 
     // Fan motor input row.
-    staticLabel(this, "Label10", "Fan Motoru Gücü =", {120, 1320, 1455, 255});
+    auto* motorPowerCaption =
+        staticLabel(this, "Label10", "Fan Motoru Gücü =", {120, 1320, 1455, 255});
     Combo3 = place(new PickList(this), "Combo3", {1680, 1320, 855, 315});
-    staticLabel(this, "Label6", "Fan d/dk =", {3000, 1380, 855, 255})
-        ->setToolTip(QStringLiteral("ContiTech MultiRib"));
+    auto* speedCaption = staticLabel(this, "Label6", "Fan d/dk =", {3000, 1380, 855, 255});
+    speedCaption->setToolTip(QStringLiteral("ContiTech MultiRib"));
     Option1Group = new QButtonGroup(this);
     constexpr std::array<std::pair<const char*, Twips>, 3> speedOptions{{
         {"3000", {3960, 1320, 735, 375}},
@@ -156,37 +158,40 @@ void Form1::createControls() {
     }
 
     // Result rows and buttons.
-    staticLabel(this, "Label13", "Fan Tipi =", {120, 1920, 855, 255});
+    auto* fanTypeCaption = staticLabel(this, "Label13", "Fan Tipi =", {120, 1920, 855, 255});
     Label8 = valueLabel(this, "Label8", {960, 1920, 495, 285});
-    staticLabel(this, "Label3", "Fan Çapı =", {1680, 1920, 855, 255});
+    auto* fanDiameterCaption = staticLabel(this, "Label3", "Fan Çapı =", {1680, 1920, 855, 255});
     Label1 = valueLabel(this, "Label1", {2520, 1920, 615, 285});
-    staticLabel(this, "Label4", "mm", {3240, 1920, 375, 255});
-    staticLabel(this, "Label12", "Kanat Sayısı =", {3600, 1920, 1095, 255});
+    auto* fanDiameterUnit = staticLabel(this, "Label4", "mm", {3240, 1920, 375, 255});
+    auto* bladesCaption = staticLabel(this, "Label12", "Kanat Sayısı =", {3600, 1920, 1095, 255});
     Label11 = valueLabel(this, "Label11", {4680, 1920, 375, 285});
-    staticLabel(this, "Label34", "Açı =", {5280, 1920, 375, 255});
+    auto* angleCaption = staticLabel(this, "Label34", "Açı =", {5280, 1920, 375, 255});
     Label35 = valueLabel(this, "Label35", {5760, 1920, 375, 285});
-    staticLabel(this, "Label33", "derece", {6220, 1920, 495, 255});
-    staticLabel(this, "Label28", "Fan Gücü =", {120, 2400, 975, 255});
+    auto* angleUnit = staticLabel(this, "Label33", "derece", {6220, 1920, 495, 255});
+    auto* fanPowerCaption = staticLabel(this, "Label28", "Fan Gücü =", {120, 2400, 975, 255});
     Label26 = valueLabel(this, "Label26", {1080, 2400, 495, 285});
-    staticLabel(this, "Label27", "kW", {1680, 2400, 255, 255});
-    staticLabel(this, "Label30", "Fan Debisi =", {2280, 2400, 975, 255});
+    auto* fanPowerUnit = staticLabel(this, "Label27", "kW", {1680, 2400, 255, 255});
+    auto* flowCaption = staticLabel(this, "Label30", "Fan Debisi =", {2280, 2400, 975, 255});
     Label18 = valueLabel(this, "Label18", {3240, 2400, 615, 285});
-    staticLabel(this, "Label29", "m3/h", {3960, 2400, 495, 255});
-    staticLabel(this, "Label36", "Basınç =", {4800, 2400, 615, 255});
+    auto* flowUnit = staticLabel(this, "Label29", "m3/h", {3960, 2400, 495, 255});
+    auto* fanPressureCaption = staticLabel(this, "Label36", "Basınç =", {4800, 2400, 615, 255});
     Label31 = valueLabel(this, "Label31", {5520, 2400, 495, 285});
-    staticLabel(this, "Label32", "Pa", {6120, 2420, 375, 255});
-    staticLabel(this, "Label16", "Fan Motoru  Mil Çapı =", {120, 2880, 1695, 255});
+    auto* fanPressureUnit = staticLabel(this, "Label32", "Pa", {6120, 2420, 375, 255});
+    auto* shaftCaption =
+        staticLabel(this, "Label16", "Fan Motoru  Mil Çapı =", {120, 2880, 1695, 255});
     Label14 = valueLabel(this, "Label14", {1920, 2880, 375, 285});
-    staticLabel(this, "Label17", "mm", {2400, 2880, 495, 255});
+    auto* shaftUnit = staticLabel(this, "Label17", "mm", {2400, 2880, 495, 255});
     Command1 = place(new QPushButton(QStringLiteral("Hesapla"), this), "Command1",
                      {3840, 3000, 1215, 375});
     Command3 =
         place(new QPushButton(QStringLiteral("Çıkış"), this), "Command3", {5280, 3000, 1215, 375});
-    staticLabel(this, "Label20", "Fan Motor Tipi =", {120, 3240, 1335, 255});
+    auto* motorTypeCaption =
+        staticLabel(this, "Label20", "Fan Motor Tipi =", {120, 3240, 1335, 255});
     Label19 = valueLabel(this, "Label19", {1920, 3240, 735, 285});
-    staticLabel(this, "Label23", "Fan Motoru Akımı (Max) =", {120, 3600, 1815, 255});
+    auto* currentCaption =
+        staticLabel(this, "Label23", "Fan Motoru Akımı (Max) =", {120, 3600, 1815, 255});
     Label21 = valueLabel(this, "Label21", {2040, 3600, 400, 285});
-    staticLabel(this, "Label24", "A", {2530, 3630, 255, 255});
+    auto* currentUnit = staticLabel(this, "Label24", "A", {2530, 3630, 255, 255});
     staticLabel(this, "Label15", "Sürüm 1.0 - yerleşik tablolar", {3960, 3600, 2535, 255});
 
     Text2->setMaxLength(5); // typed or pasted; the tables' own texts are never longer
@@ -199,6 +204,32 @@ void Form1::createControls() {
         button->setAutoDefault(false); // neither is pressed by Enter or Escape
         button->setDefault(false);
     }
+
+    // A screen reader speaks each input and result by the caption beside it and its unit; the
+    // buttons by their captions, the speed options by the group's caption and their own.
+    const std::array<std::tuple<QWidget*, const QLabel*, const QLabel*>, 16> spoken{{
+        {Combo1, compressorCaption, compressorUnit},
+        {Combo2, ratingCaption, ratingUnit},
+        {Text2, airCaption, airUnit},
+        {Label40, pressureCaption, pressureUnit},
+        {Label37, diameterCaption, diameterUnit},
+        {Combo3, motorPowerCaption, nullptr},
+        {Label8, fanTypeCaption, nullptr},
+        {Label1, fanDiameterCaption, fanDiameterUnit},
+        {Label11, bladesCaption, nullptr},
+        {Label35, angleCaption, angleUnit},
+        {Label26, fanPowerCaption, fanPowerUnit},
+        {Label18, flowCaption, flowUnit},
+        {Label31, fanPressureCaption, fanPressureUnit},
+        {Label14, shaftCaption, shaftUnit},
+        {Label19, motorTypeCaption, nullptr},
+        {Label21, currentCaption, currentUnit},
+    }};
+    for (const auto& [control, caption, unit] : spoken)
+        nameForScreenReaders(control, caption, unit);
+    speedGroupName_ = spokenCaption(speedCaption);
+    for (int index = 0; index < 3; ++index)
+        setSpeedCaption(index, Option1[static_cast<std::size_t>(index)]->text());
 
     // Keyboard order: the air requirement, the speed options (one stop, arrows move inside),
     // the two buttons, then the three lists.
@@ -231,6 +262,18 @@ void Form1::Form_Load() {
     // The toolkit shows the first item as soon as a list has one; the motor power, too, starts
     // out empty.
     Combo3->setText(QString());
+}
+
+void Form1::nameForScreenReaders(QWidget* control, const QLabel* caption, const QLabel* unit) {
+    control->setAccessibleName(spokenCaption(caption));
+    if (unit)
+        control->setAccessibleDescription(unit->text());
+}
+
+void Form1::setSpeedCaption(int speedClass, const QString& caption) {
+    QRadioButton* option = Option1[static_cast<std::size_t>(speedClass)];
+    option->setText(caption);
+    option->setAccessibleName(speedGroupName_ + QLatin1Char(' ') + caption);
 }
 
 int Form1::selectedSpeedClass() const {

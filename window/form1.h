@@ -23,12 +23,14 @@
 // No state lives outside the controls: every handler reads its numbers afresh from the window,
 // so what the user sees is all there is.
 
+#include <QString>
 #include <QWidget>
 #include <array>
 
 class PickList;
 class QButtonGroup;
 class QLabel;
+class ValueLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -50,22 +52,27 @@ private:
     QPushButton* Command3 = nullptr; // "Çıkış"
 
     // Value labels.
-    QLabel* Label40 = nullptr; // static pressure the cooler needs, Pa
-    QLabel* Label37 = nullptr; // largest fan diameter, mm
-    QLabel* Label8 = nullptr;  // fan type
-    QLabel* Label1 = nullptr;  // fan diameter, mm
-    QLabel* Label11 = nullptr; // blade count
-    QLabel* Label35 = nullptr; // blade angle, degrees
-    QLabel* Label26 = nullptr; // fan power, kW
-    QLabel* Label18 = nullptr; // fan air flow, m3/h
-    QLabel* Label31 = nullptr; // fan static pressure, Pa
-    QLabel* Label14 = nullptr; // motor shaft diameter, mm
-    QLabel* Label19 = nullptr; // motor type
-    QLabel* Label21 = nullptr; // motor maximum current, A
+    ValueLabel* Label40 = nullptr; // static pressure the cooler needs, Pa
+    ValueLabel* Label37 = nullptr; // largest fan diameter, mm
+    ValueLabel* Label8 = nullptr;  // fan type
+    ValueLabel* Label1 = nullptr;  // fan diameter, mm
+    ValueLabel* Label11 = nullptr; // blade count
+    ValueLabel* Label35 = nullptr; // blade angle, degrees
+    ValueLabel* Label26 = nullptr; // fan power, kW
+    ValueLabel* Label18 = nullptr; // fan air flow, m3/h
+    ValueLabel* Label31 = nullptr; // fan static pressure, Pa
+    ValueLabel* Label14 = nullptr; // motor shaft diameter, mm
+    ValueLabel* Label19 = nullptr; // motor type
+    ValueLabel* Label21 = nullptr; // motor maximum current, A
+
+    QString speedGroupName_; // what a screen reader calls the speed options: "Fan d/dk"
 
     void createControls();
     void wireEvents();
+    void nameForScreenReaders(QWidget* control, const QLabel* caption, const QLabel* unit);
     int selectedSpeedClass() const;
+    // A speed option's caption, and the name a screen reader speaks for it.
+    void setSpeedCaption(int speedClass, const QString& caption);
 
     // Event handlers.
     void Form_Load();
