@@ -1,6 +1,7 @@
 // Saves a picture of the window after a full calculation, as a person would leave it: the
 // largest compressor picked with the arrow keys, then "Hesapla".
-//   window_screenshot OUT.png
+//   window_screenshot OUT.png [WIDTHxHEIGHT]
+// With a size, the picture must have exactly that many physical pixels.
 // Runs on the headless platform unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2 gives
 // the picture of a high-density screen.
 
@@ -9,14 +10,15 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: window_screenshot OUT.png\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: window_screenshot OUT.png [WIDTHxHEIGHT]\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -36,5 +38,10 @@ int main(int argc, char* argv[]) {
     QTest::mouseClick(calculate, Qt::LeftButton);
     QApplication::processEvents();
 
-    return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    const QImage picture = form.grab().toImage();
+    if (!picture.save(QString::fromLocal8Bit(argv[1])))
+        return 1;
+    const QString size = QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
+    std::printf("%s: %s physical pixels\n", argv[1], qPrintable(size));
+    return argc == 3 && size != QLatin1String(argv[2]) ? 1 : 0;
 }
