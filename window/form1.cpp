@@ -3,7 +3,6 @@
 #include "picklist.h"
 #include "toolkit.h"
 #include "value_label.h"
-#include "window_icon.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -88,7 +87,6 @@ void append(PickList* list, std::initializer_list<const char*> items) {
 Form1::Form1(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Vidalı Kompresör Soğutucu Fan Seçim Programı"));
-    setWindowIcon(windowIcon::make());
     // A frame with title bar, system menu and close box, but no minimize or maximize button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

@@ -10,7 +10,7 @@ PickList::PickList(QWidget* parent) : QComboBox(parent) {
     setCompleter(nullptr);
     setInsertPolicy(QComboBox::NoInsert);
     setDuplicatesEnabled(true);
-    // view() creates the popup, which filters its view's events to select an item. A filter
+    // view() gives the popup, which filters its view's events to select an item. A filter
     // installed afterwards sees each event first: a mouse release, or Enter (asked for already
     // as a shortcut override), is a pick about to happen, which the popup's own filter turns
     // into activated() at once.

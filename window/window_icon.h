@@ -1,13 +1,10 @@
 #pragma once
 #include <QIcon>
-#include <QImage>
 
 namespace windowIcon {
 
-// The program's icon, a three-bladed axial fan in its cooler frame, drawn at the given size.
-QImage draw(int size);
-
-// The icon at the sizes a window and a desktop use.
+// The program's icon at the sizes a title bar and a task bar ask for, from the pixels the build
+// drew into the program.
 QIcon make();
 
 } // namespace windowIcon
