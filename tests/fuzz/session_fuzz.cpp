@@ -4,6 +4,7 @@
 // show only what its tables can produce.
 
 #include "application.h"
+#include "controls.h"
 #include "form1.h"
 #include "session.h"
 
@@ -13,19 +14,8 @@
 #include <cstdlib>
 #include <span>
 
-namespace {
-
-QtMessageHandler standardHandler = nullptr;
-
-void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        standardHandler(type, context, message);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
-    standardHandler = qInstallMessageHandler(quietPlatform);
+    quietHeadlessPlatform();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // libFuzzer ends the process with exit(); an application destroyed by the static destructors
     // would outlive Qt's own thread storage and crash on the way out, so it is never destroyed.

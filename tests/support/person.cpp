@@ -1,5 +1,7 @@
 #include "person.h"
 
+#include "controls.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -7,8 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -40,11 +40,9 @@ QLineEdit* Person::textBox() const {
 }
 
 QRadioButton* Person::option(int index) const {
-    for (auto* option : form_->findChildren<QRadioButton*>(QStringLiteral("Option1")))
-        if (option->property("index").toInt() == index)
-            return option;
-    ADD_FAILURE() << "no speed option " << index;
-    return nullptr;
+    QRadioButton* found = speedOption(*form_, index);
+    EXPECT_NE(found, nullptr) << "no speed option " << index;
+    return found;
 }
 
 QPushButton* Person::button(const char* name) const {
@@ -52,16 +50,6 @@ QPushButton* Person::button(const char* name) const {
 }
 
 namespace {
-
-QPoint arrowOf(QComboBox* combo) {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = true;
-    option.subControls = QStyle::SC_All;
-    return combo->style()
-        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo)
-        .center();
-}
 
 int rowOf(QComboBox* combo, const QString& item) {
     const int row = combo->findText(item, Qt::MatchExactly);

@@ -1,5 +1,7 @@
 #include "session.h"
 
+#include "controls.h"
+
 #include "cooling_air.h"
 #include "fan_chart.h"
 #include "form1.h"
@@ -14,8 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <array>
@@ -70,23 +70,6 @@ private:
 
 template <typename T> T* child(Form1& form, const char* name) {
     return form.findChild<T*>(QString::fromLatin1(name));
-}
-
-QRadioButton* option(Form1& form, int index) {
-    for (auto* o : form.findChildren<QRadioButton*>(QStringLiteral("Option1")))
-        if (o->property("index").toInt() == index)
-            return o;
-    return nullptr;
-}
-
-QPoint arrowOf(QComboBox* combo) {
-    QStyleOptionComboBox opt;
-    opt.initFrom(combo);
-    opt.editable = true;
-    opt.subControls = QStyle::SC_All;
-    return combo->style()
-        ->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxArrow, combo)
-        .center();
 }
 
 // Types a text key by key; letters beyond Latin-1 arrive as a keyboard layout sends them, as
@@ -219,10 +202,10 @@ bool Session::step(std::span<const std::uint8_t>& input) {
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         break;
     case kClickOption:
-        QTest::mouseClick(option(window_, target % 3), Qt::LeftButton);
+        QTest::mouseClick(speedOption(window_, target % 3), Qt::LeftButton);
         break;
     case kOptionArrow: {
-        QRadioButton* selected = option(window_, target % 3);
+        QRadioButton* selected = speedOption(window_, target % 3);
         selected->setFocus(Qt::TabFocusReason);
         QTest::keyClick(selected, target & 0x80 ? Qt::Key_Left : Qt::Key_Right);
         break;
@@ -292,7 +275,7 @@ void Session::check(bool afterCoolerPick) {
     }();
     int selected = 0;
     for (int i = 0; i < 3; ++i) {
-        const QRadioButton* o = option(window_, i);
+        const QRadioButton* o = speedOption(window_, i);
         selected += o->isChecked();
         if (!captions.contains(o->text()))
             fail(QStringLiteral("speed option %1 reads \"%2\"").arg(i).arg(o->text()));

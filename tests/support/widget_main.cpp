@@ -2,25 +2,13 @@
 // prepares its own, for every test of the binary.
 
 #include "application.h"
+#include "controls.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
-namespace {
-
-// The headless platform says at every opened list that it cannot raise a window or grab the
-// keyboard; that is what it is, not news, and it would bury the tests' own output.
-QtMessageHandler standardHandler = nullptr;
-
-void quietPlatform(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (!message.startsWith(QLatin1String("This plugin does not support")))
-        standardHandler(type, context, message);
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
-    standardHandler = qInstallMessageHandler(quietPlatform);
+    quietHeadlessPlatform();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Where the tests' own locales are at hand, the window runs under a Turkish locale, whose
     // decimal separator is the comma: the program must not care.
