@@ -4,8 +4,8 @@
 #include "toolkit.h"
 #include "value_label.h"
 
-#include <QApplication>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -14,7 +14,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
-#include <initializer_list>
+#include <array>
+#include <span>
 #include <tuple>
 #include <utility>
 
@@ -70,14 +71,13 @@ QString spokenCaption(const QLabel* caption) {
 }
 
 // Items of the three lists, in the order they are shown; "." is the decimal point.
-const std::initializer_list<const char*> kCompressorPowers = {
-    "7.5", "11", "15", "18.5", "22", "30", "37", "45", "55", "75", "90", "110", "132"};
-const std::initializer_list<const char*> kCoolerRatings = {"15", "22", "37",  "45", "55",
-                                                           "75", "90", "110", "132"};
-const std::initializer_list<const char*> kMotorPowers = {"0.18", "0.25", "0.37", "0.55", "0.75",
-                                                         "1.1",  "1.5",  "2.2",  "3",    "4"};
+constexpr std::array kCompressorPowers{"7.5", "11", "15", "18.5", "22",  "30", "37",
+                                       "45",  "55", "75", "90",   "110", "132"};
+constexpr std::array kCoolerRatings{"15", "22", "37", "45", "55", "75", "90", "110", "132"};
+constexpr std::array kMotorPowers{"0.18", "0.25", "0.37", "0.55", "0.75",
+                                  "1.1",  "1.5",  "2.2",  "3",    "4"};
 
-void append(PickList* list, std::initializer_list<const char*> items) {
+void append(PickList* list, std::span<const char* const> items) {
     for (const char* item : items)
         list->addItem(QString::fromLatin1(item));
 }
