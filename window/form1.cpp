@@ -70,6 +70,13 @@ QString spokenCaption(const QLabel* caption) {
     return text.trimmed();
 }
 
+// What a screen reader speaks for a control: the caption beside it, and its unit if it has one.
+void nameForScreenReaders(QWidget* control, const QLabel* caption, const QLabel* unit) {
+    control->setAccessibleName(spokenCaption(caption));
+    if (unit)
+        control->setAccessibleDescription(unit->text());
+}
+
 // Items of the three lists, in the order they are shown; "." is the decimal point.
 constexpr std::array kCompressorPowers{"7.5", "11", "15", "18.5", "22",  "30", "37",
                                        "45",  "55", "75", "90",   "110", "132"};
@@ -260,12 +267,6 @@ void Form1::Form_Load() {
     // The toolkit shows the first item as soon as a list has one; the motor power, too, starts
     // out empty.
     Combo3->setText(QString());
-}
-
-void Form1::nameForScreenReaders(QWidget* control, const QLabel* caption, const QLabel* unit) {
-    control->setAccessibleName(spokenCaption(caption));
-    if (unit)
-        control->setAccessibleDescription(unit->text());
 }
 
 void Form1::setSpeedCaption(int speedClass, const QString& caption) {

@@ -18,7 +18,8 @@
 //    Command1_Click run Combo3_Click), never through the toolkit's signals.
 //  - window/ holds Form1 itself: its controls at their fixed places, start-up (Form_Load), the
 //    wiring of the seven events, exit (Command3_Click), and the adapter to the toolkit: PickList,
-//    a list whose only signal is the user's pick, and the text-number conversions.
+//    a list whose only signal is the user's pick, ValueLabel, a result field a screen reader
+//    can read, and the text-number conversions.
 //
 // No state lives outside the controls: every handler reads its numbers afresh from the window,
 // so what the user sees is all there is.
@@ -69,7 +70,6 @@ private:
 
     void createControls();
     void wireEvents();
-    void nameForScreenReaders(QWidget* control, const QLabel* caption, const QLabel* unit);
     int selectedSpeedClass() const;
     // A speed option's caption, and the name a screen reader speaks for it.
     void setSpeedCaption(int speedClass, const QString& caption);
