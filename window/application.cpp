@@ -4,7 +4,6 @@
 #include "window_icon.h"
 
 #include <QAccessible>
-
 #include <QApplication>
 #include <QFont>
 

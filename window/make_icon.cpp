@@ -1,7 +1,8 @@
 // Build tool: draws the program's icon into a folder, as
-//  - fan-selection-SIZE.png, for the desktop's icon theme, and
-//  - window_icon_pixels.h, the pixels of the sizes a window uses, to be compiled into the
-//    program so that it shows its icon without drawing or decoding anything at start-up.
+//  - fan-selection-SIZE.png for each size named, for the desktop's icon theme, and
+//  - window_icon_pixels.h, the pixels of the sizes a window uses (kWindowIcons), to be compiled
+//    into the program so that it shows its icon without drawing or decoding anything at start.
+//   make_icon FOLDER SIZE...
 
 #include "icon_art.h"
 
@@ -11,14 +12,15 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_icon FOLDER\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: make_icon FOLDER SIZE...\n");
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    for (int size : {16, 32, 48, 64, 128, 256}) {
+    for (int i = 2; i < argc; ++i) {
+        const int size = QByteArray(argv[i]).toInt();
         const QString file = folder.filePath(QStringLiteral("fan-selection-%1.png").arg(size));
         if (!iconArt::draw(size).save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -31,7 +33,8 @@ int main(int argc, char* argv[]) {
         return 1;
     QByteArray text = "// Drawn by make_icon; premultiplied ARGB, one 32-bit word a pixel.\n"
                       "#pragma once\n#include <cstdint>\n\n";
-    for (int size : {16, 32, 48, 64}) {
+    constexpr int windowSizes[] = {16, 32, 48, 64}; // what title bars and task bars ask for
+    for (int size : windowSizes) {
         const QImage image =
             iconArt::draw(size).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         text += "inline constexpr std::uint32_t kWindowIcon" + QByteArray::number(size) + "[] = {";
@@ -43,5 +46,10 @@ int main(int argc, char* argv[]) {
         }
         text += "\n};\n";
     }
+    text += "\nstruct WindowIconPixels {\n    int size;\n    const std::uint32_t* pixels;\n};\n"
+            "inline constexpr WindowIconPixels kWindowIcons[] = {";
+    for (int size : windowSizes)
+        text += "{" + QByteArray::number(size) + ", kWindowIcon" + QByteArray::number(size) + "}, ";
+    text += "};\n";
     return header.write(text) == text.size() ? 0 : 1;
 }
