@@ -7,6 +7,8 @@
 #include "toolkit.h"
 #include "value_label.h"
 
+#include <QRadioButton>
+
 void Form1::Combo3_Click() {
     const float power = toolkit::single(Combo3->currentText());
     const int speedClass = selectedSpeedClass();
@@ -17,7 +19,7 @@ void Form1::Combo3_Click() {
         Label14->setText(toolkit::text(*motor.shaftDiameter));
     Label21->setText(toolkit::text(motor.maxCurrent));
     // The option used shows the motor's rated speed in place of its nominal one.
-    setSpeedCaption(speedClass, toolkit::text(motor.ratedSpeed));
+    Option1[static_cast<std::size_t>(speedClass)]->setText(toolkit::text(motor.ratedSpeed));
 }
 
 void Form1::Option1_Click([[maybe_unused]] int index) {

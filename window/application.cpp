@@ -1,6 +1,6 @@
 #include "application.h"
 
-#include "value_label.h"
+#include "accessible.h"
 #include "window_icon.h"
 
 #include <QAccessible>
@@ -10,7 +10,7 @@
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("fan-selection"));
     QApplication::setWindowIcon(windowIcon::make());
-    QAccessible::installFactory(ValueLabel::accessibleFactory);
+    QAccessible::installFactory(accessibleControl);
 
     // Every place in the window is laid out for an 8-point sans-serif dialog font; the
     // toolkit's default here is larger and would crowd the captions. Liberation Sans has the

@@ -70,11 +70,20 @@ QString spokenCaption(const QLabel* caption) {
     return text.trimmed();
 }
 
-// What a screen reader speaks for a control: the caption beside it, and its unit if it has one.
-void nameForScreenReaders(QWidget* control, const QLabel* caption, const QLabel* unit) {
-    control->setAccessibleName(spokenCaption(caption));
+// Ties a control to the caption beside it, so that a screen reader finds either from the other
+// (labelled-by and label-for), and gives it its unit and tooltip as a description. A list or the
+// text box is spoken by its caption; a value label by the value it shows, as a sighted user reads
+// it, so a screen reader's review of the window reads caption, value and unit once each.
+void tieToCaption(QWidget* control, QLabel* caption, const QLabel* unit) {
+    caption->setBuddy(control);
+    if (!qobject_cast<ValueLabel*>(control))
+        control->setAccessibleName(spokenCaption(caption));
+    QStringList description;
     if (unit)
-        control->setAccessibleDescription(unit->text());
+        description << unit->text();
+    if (!control->toolTip().isEmpty())
+        description << control->toolTip();
+    control->setAccessibleDescription(description.join(QLatin1String(", ")));
 }
 
 // Items of the three lists, in the order they are shown; "." is the decimal point.
@@ -140,6 +149,12 @@ void Form1::createControls() {
     Combo3 = place(new PickList(this), "Combo3", {1680, 1320, 855, 315});
     auto* speedCaption = staticLabel(this, "Label6", "Fan d/dk =", {3000, 1380, 855, 255});
     speedCaption->setToolTip(QStringLiteral("ContiTech MultiRib"));
+    // The three options stand in one invisible group that carries the caption "Fan d/dk", so a
+    // screen reader announces an option as the group's caption and its own ("Fan d/dk", "1365").
+    constexpr Twips speedArea{3960, 1320, 5640 + 735 - 3960, 375};
+    auto* speedGroup = place(new QWidget(this), "Option1Group", speedArea);
+    speedGroup->setAccessibleName(spokenCaption(speedCaption));
+    speedCaption->setBuddy(speedGroup);
     Option1Group = new QButtonGroup(this);
     constexpr std::array<std::pair<const char*, Twips>, 3> speedOptions{{
         {"3000", {3960, 1320, 735, 375}},
@@ -148,7 +163,9 @@ void Form1::createControls() {
     }};
     for (int index = 0; index < 3; ++index) {
         const auto& [caption, at] = speedOptions[static_cast<std::size_t>(index)];
-        auto* option = place(new QRadioButton(QString::fromLatin1(caption), this), "Option1", at);
+        auto* option = new QRadioButton(QString::fromLatin1(caption), speedGroup);
+        option->setObjectName(QStringLiteral("Option1"));
+        option->setGeometry(rectOf(at).translated(-speedGroup->pos()));
         option->setProperty("index", index);
         Option1Group->addButton(option, index);
         Option1[static_cast<std::size_t>(index)] = option;
@@ -210,9 +227,8 @@ void Form1::createControls() {
         button->setDefault(false);
     }
 
-    // A screen reader speaks each input and result by the caption beside it and its unit; the
-    // buttons by their captions, the speed options by the group's caption and their own.
-    const std::array<std::tuple<QWidget*, const QLabel*, const QLabel*>, 16> spoken{{
+    // Every input and result is tied to its caption and unit; the buttons speak their captions.
+    const std::array<std::tuple<QWidget*, QLabel*, const QLabel*>, 16> captioned{{
         {Combo1, compressorCaption, compressorUnit},
         {Combo2, ratingCaption, ratingUnit},
         {Text2, airCaption, airUnit},
@@ -230,11 +246,8 @@ void Form1::createControls() {
         {Label19, motorTypeCaption, nullptr},
         {Label21, currentCaption, currentUnit},
     }};
-    for (const auto& [control, caption, unit] : spoken)
-        nameForScreenReaders(control, caption, unit);
-    speedGroupName_ = spokenCaption(speedCaption);
-    for (int index = 0; index < 3; ++index)
-        setSpeedCaption(index, Option1[static_cast<std::size_t>(index)]->text());
+    for (const auto& [control, caption, unit] : captioned)
+        tieToCaption(control, caption, unit);
 
     // Keyboard order: the air requirement, the speed options (one stop, arrows move inside),
     // the two buttons, then the three lists.
@@ -267,12 +280,6 @@ void Form1::Form_Load() {
     // The toolkit shows the first item as soon as a list has one; the motor power, too, starts
     // out empty.
     Combo3->setText(QString());
-}
-
-void Form1::setSpeedCaption(int speedClass, const QString& caption) {
-    QRadioButton* option = Option1[static_cast<std::size_t>(speedClass)];
-    option->setText(caption);
-    option->setAccessibleName(speedGroupName_ + QLatin1Char(' ') + caption);
 }
 
 int Form1::selectedSpeedClass() const {

@@ -18,8 +18,9 @@
 //    Command1_Click run Combo3_Click), never through the toolkit's signals.
 //  - window/ holds Form1 itself: its controls at their fixed places, start-up (Form_Load), the
 //    wiring of the seven events, exit (Command3_Click), and the adapter to the toolkit: PickList,
-//    a list whose only signal is the user's pick, ValueLabel, a result field a screen reader
-//    can read, and the text-number conversions.
+//    a list whose only signal is the user's pick, ValueLabel, a result field, and the
+//    text-number conversions. Each input and result is tied to its caption (labelled-by), so a
+//    screen reader hears caption, value and unit; the value labels are read by their value.
 //
 // No state lives outside the controls: every handler reads its numbers afresh from the window,
 // so what the user sees is all there is.
@@ -66,13 +67,9 @@ private:
     ValueLabel* Label19 = nullptr; // motor type
     ValueLabel* Label21 = nullptr; // motor maximum current, A
 
-    QString speedGroupName_; // what a screen reader calls the speed options: "Fan d/dk"
-
     void createControls();
     void wireEvents();
     int selectedSpeedClass() const;
-    // A speed option's caption, and the name a screen reader speaks for it.
-    void setSpeedCaption(int speedClass, const QString& caption);
 
     // Event handlers.
     void Form_Load();

@@ -1,0 +1,137 @@
+# SPDX-License-Identifier: MIT
+"""The window as a blind user meets it: Orca, the screen reader, reads the real program on a
+virtual display. Orca runs without speech; what it presents on each step stands in its debug
+record as a braille line. Flat review (keypad minus) reads the window line by line as it stands
+on the screen: KP_Home the line above, KP_Up the current line, KP_Page_Up the line below.
+    orca_test.py PROGRAM"""
+
+import os
+import re
+import subprocess
+import sys
+import time
+import unittest
+
+from desktop import Desktop
+
+PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "fan-selection"
+
+# An empty list or text box shows in flat review as its name, as in any toolkit's window; an
+# empty result shows as nothing.
+AT_START = [
+    "Kompresör Gücü = Kompresör Gücü kW Soğutma Havası İhtiyacı = Soğutma Havası İhtiyacı kg/h",
+    "Soğutucu Gücü = Soğutucu Gücü kW Basınç = Pa Max. Çap = mm",
+    "separator",
+    "Fan Motoru Gücü = Fan Motoru Gücü Fan d/dk = & y 3000 &=y 1500 & y 1000",
+    "Fan Tipi = Fan Çapı = mm Kanat Sayısı = Açı = derece",
+    "Fan Gücü = kW Fan Debisi = m3/h Basınç = Pa",
+    "Fan Motoru  Mil Çapı = mm",
+    "Hesapla Çıkış",
+    "Fan Motor Tipi =",
+    "Fan Motoru Akımı (Max) = A Sürüm 1.0 - yerleşik tablolar",
+]
+AFTER_132 = [
+    "Kompresör Gücü = 132 kW Soğutma Havası İhtiyacı = 21900 kg/h",
+    "Soğutucu Gücü = 132 kW Basınç = 350 Pa Max. Çap = 950 mm",
+    "separator",
+    "Fan Motoru Gücü = 3 Fan d/dk = & y 3000 &=y 1405 & y 1000",
+    "Fan Tipi = 4ZL Fan Çapı = 800 mm Kanat Sayısı = 9 Açı = 32.5 derece",
+    "Fan Gücü = 2.88 kW Fan Debisi = 19700 m3/h Basınç = 300 Pa",
+    "Fan Motoru  Mil Çapı = 28 mm",
+    "Hesapla Çıkış",
+    "Fan Motor Tipi = AGM100",
+    "Fan Motoru Akımı (Max) = 6.9 A Sürüm 1.0 - yerleşik tablolar",
+]
+
+
+class Orca(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(PROGRAM).__enter__()
+        try:
+            prefs = os.path.join(cls.desktop.home, "orca")
+            os.makedirs(prefs)
+            cls.record = os.path.join(cls.desktop.home, "orca.log")
+            cls.desktop.start(["orca", "--replace", "-u", prefs, "--debug-file", cls.record,
+                               "-d", "speech"],
+                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            cls.wait_for("'Screen reader on.'")
+            cls.desktop.open_window()
+            cls.wait_for("[application | fan-selection]")
+            time.sleep(1)
+        except BaseException:
+            cls.desktop.__exit__(None, None, None)
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.__exit__(None, None, None)
+
+    @classmethod
+    def presented(cls, since=0, after=""):
+        """The braille lines Orca presented after a point in its record, and after the first
+        entry there that holds `after`."""
+        with open(cls.record, "rb") as record:
+            record.seek(since)
+            text = record.read().decode("utf-8", "replace")
+        text = text[text.find(after):] if after in text else ""
+        return [line.removesuffix(" $l").strip()
+                for line in re.findall(r"BRAILLE LINE:\s+'(.*)'", text)]
+
+    @classmethod
+    def wait_for(cls, needle, seconds=30):
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            if os.path.exists(cls.record):
+                with open(cls.record, encoding="utf-8", errors="replace") as record:
+                    if needle in record.read():
+                        return
+            time.sleep(0.2)
+        raise AssertionError(f"Orca never presented {needle}")
+
+    def keys(self, *keys, until=lambda lines: True, after=""):
+        """Presses keys and returns the braille lines Orca presented for them, once they satisfy
+        `until` or after a while. The pause between keys is longer than Orca's double-click time,
+        so that each press counts alone. Orca's record is written through a buffer: a press of
+        Shift, which changes nothing, makes it write on."""
+        since = os.path.getsize(self.record)
+        self.desktop.keys(*keys, pause=0.7)
+        deadline = time.monotonic() + 20
+        while not until(self.presented(since, after)) and time.monotonic() < deadline:
+            self.desktop.keys("shift", pause=0.2)
+        return self.presented(since, after)
+
+    def flat_review(self):
+        """Reads the whole window from its top line to its bottom line with flat review."""
+        self.keys("KP_Subtract", *["KP_Home"] * 10)
+        lines = self.keys("KP_Up", *["KP_Page_Up"] * len(AT_START),
+                          until=lambda lines: len(lines) >= len(AT_START),
+                          after="Handler is Speak the current flat review line")
+        self.keys("KP_Subtract", until=lambda lines: "Leaving flat review." in lines)
+        print("\nflat review:", *lines, sep="\n    ", file=sys.stderr)
+        return lines
+
+    def test_1_flat_review_at_start_shows_captions_and_units_only(self):
+        self.assertEqual(self.flat_review(), AT_START)
+
+    def test_2_a_calculation_by_keyboard(self):
+        # Tab from the air requirement: the speed options are announced with the group's
+        # caption, their own caption and that one is selected ("=y").
+        options = "fan-selection application Fan d/dk = &=y 1500 radio button"
+        focus = self.keys("Tab", until=lambda lines: options in lines)
+        self.assertIn(options, focus)
+        # On to the compressor list, whose caption is announced; its arrow keys pick 132 kW.
+        combo = "fan-selection application Kompresör Gücü = combo box"
+        focus = self.keys("Tab", "Tab", "Tab", until=lambda lines: combo in lines)
+        self.assertIn(combo, focus)
+        picked = "fan-selection application 132"
+        focus = self.keys(*["Down"] * 13, until=lambda lines: picked in lines)
+        self.assertEqual(focus[-1], picked)
+        calculate = "fan-selection application Hesapla push button"
+        focus = self.keys("shift+Tab", "shift+Tab", "space", until=lambda lines: calculate in lines)
+        self.assertIn(calculate, focus)
+        self.assertEqual(self.flat_review(), AFTER_132)
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
