@@ -1,11 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include "application.h"
 #include "form1.h"
 
-#include <QApplication>
-
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    prepareApplication(app);
+    const auto app = openApplication(argc, argv);
+    prepareApplication(*app);
     Form1 form;
     form.show();
     return QApplication::exec();

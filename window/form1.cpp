@@ -44,17 +44,10 @@ template <typename Control> Control* place(Control* control, const char* name, T
     return control;
 }
 
-// A caption, unit or credit label: plain static text. The places were drawn for a dialog font
-// with narrower glyphs than today's sans-serifs, so a caption may need a few pixels more than
-// its place; it then reaches further right into the free space before the next control (the
-// label has no border or background, so only its text shows) instead of losing its last
-// characters.
+// A caption, unit or credit label: plain static text.
 QLabel* staticLabel(QWidget* form, const char* name, const char* text, Twips at) {
     auto* label = place(new QLabel(QString::fromUtf8(text), form), name, at);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int needed = label->fontMetrics().horizontalAdvance(label->text());
-    if (needed > label->width())
-        label->resize(needed, label->height());
     return label;
 }
 
