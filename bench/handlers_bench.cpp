@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Handler times through the real widgets, and the pure table lookups alone.
 //   bench_handlers [Google Benchmark options]
 

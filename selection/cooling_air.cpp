@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cooling_air.h"
 
 #include <algorithm>

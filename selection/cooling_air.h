@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Cooling-air data of the cooler: what a compressor power and a cooler rating ask of the fan.
 //

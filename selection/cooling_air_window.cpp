@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Applying the cooling-air table to the window: the picks of a compressor power and a cooler
 // rating.
 

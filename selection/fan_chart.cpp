@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fan_chart.h"
 
 #include <algorithm>

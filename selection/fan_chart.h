@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fan selection chart: from the cooling-air requirement A (kg/h), the static pressure P (Pa)
 // and the largest fan diameter D (mm) of the cooler to a fan, its speed class and motor power.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Applying the fan selection chart to the window: "Hesapla".
 
 #include "fan_chart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "motor_catalogue.h"
 
 #include <algorithm>

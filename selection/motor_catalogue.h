@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fan motor catalogue: for a motor power and a speed class, the motor that drives the fan.
 //

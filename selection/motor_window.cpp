@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Applying the fan motor catalogue to the window: the pick of a motor power and the choice of a
 // speed option.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What assistive technology reads where the toolkit's own interfaces would mislead it: a result
 // field is read by its value, and the separator line as a separator.

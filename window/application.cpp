@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "application.h"
 
 #include "accessible.h"
@@ -37,6 +38,9 @@ std::unique_ptr<QApplication> openApplication(int& argc, char** argv) {
 
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("fan-selection"));
+    QApplication::setApplicationVersion(QStringLiteral(FANSEL_VERSION));
+    // The desktop entry the window belongs to, for the task bar's icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.FanSelection"));
     QApplication::setWindowIcon(windowIcon::make());
     QAccessible::installFactory(accessibleControl);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form1.h"
 
 #include "picklist.h"
@@ -207,7 +208,8 @@ void Form1::createControls() {
         staticLabel(this, "Label23", "Fan Motoru Akımı (Max) =", {120, 3600, 1815, 255});
     Label21 = valueLabel(this, "Label21", {2040, 3600, 400, 285});
     auto* currentUnit = staticLabel(this, "Label24", "A", {2530, 3630, 255, 255});
-    staticLabel(this, "Label15", "Sürüm 1.0 - yerleşik tablolar", {3960, 3600, 2535, 255});
+    staticLabel(this, "Label15", "Sürüm " FANSEL_VERSION " - yerleşik tablolar",
+                {3960, 3600, 2535, 255});
 
     Text2->setMaxLength(5); // typed or pasted; the tables' own texts are never longer
     const QString airTooltip = QString::fromLatin1(kAirTooltip);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The fan selection calculator: its one window and how the program is put together.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Build tool: draws the program's icon into a folder, as
 //  - fan-selection-SIZE.png for each size named, for the desktop's icon theme, and
 //  - window_icon_pixels.h, the pixels of the sizes a window uses (kWindowIcons), to be compiled

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text-number conversions of the window, free of any toolkit and of the process locale.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "toolkit.h"
 
 #include "textnumber.h"

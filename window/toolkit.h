@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The thin adapter between the window's controls and the toolkit-free code: control texts to
 // numbers and back, and fixed table texts to the toolkit's strings.

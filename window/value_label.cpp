@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "value_label.h"
 
 ValueLabel::ValueLabel(QWidget* parent) : QLabel(parent) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window_icon.h"
 
 #include "window_icon_pixels.h"

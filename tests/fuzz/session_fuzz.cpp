@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole sessions of use on the real window: the input becomes a sequence of actions (picks with
 // the keyboard or the mouse, typing and pasting, speed options, "Hesapla", Enter, Tab), carried
 // out through the widgets on the headless platform, and after each action the window must still

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text-number conversions against any bytes at all.
 //  - The leading-number parse never fails and agrees with a second, independent reading of the
 //    same rules (a table-driven scanner handing the number it finds to the C library's strtod

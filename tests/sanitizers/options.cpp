@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Sanitizer settings built into every test program of the sanitized build, so that a test run
 // by hand behaves as it does under ctest: any report ends the program, leaks are reported, and
 // the lifelong caches of system libraries (fontconfig's configuration, glibc's locale data) are

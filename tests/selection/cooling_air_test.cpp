@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cooling-air table on its own: keys, the raise of the cooler rating, and the two pressures.
 
 #include "cooling_air.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picking a compressor power or a cooler rating in the real window, as a person does.
 
 #include "person.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fan selection chart on its own: size classes, every row and every boundary.
 
 #include "fan_chart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Hesapla" in the real window: the whole road from a compressor choice to the motor.
 
 #include "person.h"

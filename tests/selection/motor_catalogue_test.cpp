@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The fan motor catalogue on its own.
 
 #include "motor_catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picking a fan motor power and choosing a speed option in the real window.
 
 #include "person.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Finding the window's controls and their parts, as the person of the tests and the sessions of
 // the fuzzer and the soak both need them.

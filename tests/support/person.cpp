@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "person.h"
 
 #include "controls.h"

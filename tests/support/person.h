@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A person at the window: opens lists and clicks items, presses keys, types and clicks buttons,
 // all through the real widgets and the toolkit's own event delivery. The window's controls are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saves a picture of the window after a full calculation, as a person would leave it: the
 // largest compressor picked with the arrow keys, then "Hesapla".
 //   window_screenshot OUT.png [WIDTHxHEIGHT]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Whole sessions of use, for the fuzzer and the soak: a stream of bytes becomes a sequence of
 // actions a person can take at the window, each carried out through the real widgets, and after

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Entry of the widget tests: one application on the headless platform, prepared as the program
 // prepares its own, for every test of the binary.
 

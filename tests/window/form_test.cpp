@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as a person first meets it: controls in place, lists filled, keyboard order, what
 // counts as a pick, the text box's limit, and the way out.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window used with the keyboard alone. What a screen reader hears is proven over the
 // accessibility bus (tests/screenreader).
 

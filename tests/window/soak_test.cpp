@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A long session of random use in one window: the window stays sound after every action and the
 // process's memory stays flat.
 

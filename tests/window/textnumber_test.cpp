@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text-number conversions: what a control's text reads as, and how a number is written back.
 
 #include "textnumber.h"
