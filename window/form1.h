@@ -18,10 +18,12 @@
 //    Handlers call each other directly (Combo1_Click runs Combo2_Click; Option1_Click and
 //    Command1_Click run Combo3_Click), never through the toolkit's signals.
 //  - window/ holds Form1 itself: its controls at their fixed places, start-up (Form_Load), the
-//    wiring of the seven events, exit (Command3_Click), and the adapter to the toolkit: PickList,
-//    a list whose only signal is the user's pick, ValueLabel, a result field, and the
-//    text-number conversions. Each input and result is tied to its caption (labelled-by), so a
-//    screen reader hears caption, value and unit; the value labels are read by their value.
+//    wiring of the seven events, exit (Command3_Click), and the adapter to the toolkit:
+//    application (opening the display, or one clear line where there is none; the dialog font),
+//    PickList, a list whose only signal is the user's pick, ValueLabel, a result field, with
+//    accessible (what a screen reader reads of it), and the text-number conversions. Each input
+//    and result is tied to its caption (labelled-by), so a screen reader hears caption, value
+//    and unit; the value labels are read by their value.
 //
 // No state lives outside the controls: every handler reads its numbers afresh from the window,
 // so what the user sees is all there is.

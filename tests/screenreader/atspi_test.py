@@ -3,13 +3,9 @@
 display, driven with real key presses, read back with libatspi.
     atspi_test.py PROGRAM"""
 
-import sys
 import time
-import unittest
 
-from desktop import Desktop
-
-PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "fan-selection"
+from desktop import DesktopTest, main
 
 # Every result, by the caption it is tied to, and its unit and tooltip as the description.
 # "Basınç =" names two results; the first is the cooler's, the second the fan's.
@@ -43,28 +39,20 @@ def descendants(accessible):
         yield from descendants(child)
 
 
-class OverTheBus(unittest.TestCase):
+class OverTheBus(DesktopTest):
     @classmethod
-    def setUpClass(cls):
-        cls.desktop = Desktop(PROGRAM).__enter__()
-        try:
-            import gi
-            gi.require_version("Atspi", "2.0")
-            from gi.repository import Atspi, GLib
-            cls.Atspi, cls.GLib = Atspi, GLib
-            cls.desktop.open_window()
-            cls.window = cls.find_window()
-            cls.names_changed = []
-            cls.listener = Atspi.EventListener.new(
-                lambda event: cls.names_changed.append((event.source, event.source.get_name())))
-            cls.listener.register("object:property-change:accessible-name")
-        except BaseException:
-            cls.desktop.__exit__(None, None, None)
-            raise
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.__exit__(None, None, None)
+    def arrive(cls):
+        # The client library joins the buses of the desktop that now stands.
+        import gi
+        gi.require_version("Atspi", "2.0")
+        from gi.repository import Atspi, GLib
+        cls.Atspi, cls.GLib = Atspi, GLib
+        cls.desktop.open_window()
+        cls.window = cls.find_window()
+        cls.names_changed = []
+        cls.listener = Atspi.EventListener.new(
+            lambda event: cls.names_changed.append((event.source, event.source.get_name())))
+        cls.listener.register("object:property-change:accessible-name")
 
     @classmethod
     def find_window(cls):
@@ -165,4 +153,4 @@ class OverTheBus(unittest.TestCase):
 
 
 if __name__ == "__main__":
-    unittest.main(verbosity=2)
+    main()

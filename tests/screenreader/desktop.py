@@ -7,8 +7,10 @@ import os
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
+import unittest
 
 
 class Desktop:
@@ -114,3 +116,30 @@ class Desktop:
                 pass
         shutil.rmtree(self.home, ignore_errors=True)
         return False
+
+
+class DesktopTest(unittest.TestCase):
+    """Tests that share one desktop with the program on it; `arrive` sets up what they read it
+    with once the desktop stands."""
+
+    program = "fan-selection"
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(cls.program).__enter__()
+        try:
+            cls.arrive()
+        except BaseException:
+            cls.desktop.__exit__(None, None, None)
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.__exit__(None, None, None)
+
+
+def main():
+    """Runs the tests of the calling script on the program its first argument names."""
+    if len(sys.argv) > 1:
+        DesktopTest.program = sys.argv.pop(1)
+    unittest.main(module="__main__", verbosity=2)
