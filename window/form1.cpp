@@ -39,9 +39,12 @@ QRect rectOf(Twips t) {
 constexpr Twips kClientArea{0, 0, 6825, 4035};
 constexpr const char* kAirTooltip = "1.113 kg/m3 (45)";
 
+// Names a control and puts it at its place in the client area, also when it stands inside a
+// group that is itself placed in the window.
 template <typename Control> Control* place(Control* control, const char* name, Twips at) {
     control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(rectOf(at));
+    const QWidget* parent = control->parentWidget();
+    control->setGeometry(rectOf(at).translated(-parent->mapTo(parent->window(), QPoint())));
     return control;
 }
 
@@ -147,8 +150,6 @@ void Form1::createControls() {
     // screen reader announces an option as the group's caption and its own ("Fan d/dk", "1365").
     constexpr Twips speedArea{3960, 1320, 5640 + 735 - 3960, 375};
     auto* speedGroup = place(new QWidget(this), "Option1Group", speedArea);
-    speedGroup->setAccessibleName(spokenCaption(speedCaption));
-    speedCaption->setBuddy(speedGroup);
     Option1Group = new QButtonGroup(this);
     constexpr std::array<std::pair<const char*, Twips>, 3> speedOptions{{
         {"3000", {3960, 1320, 735, 375}},
@@ -157,9 +158,8 @@ void Form1::createControls() {
     }};
     for (int index = 0; index < 3; ++index) {
         const auto& [caption, at] = speedOptions[static_cast<std::size_t>(index)];
-        auto* option = new QRadioButton(QString::fromLatin1(caption), speedGroup);
-        option->setObjectName(QStringLiteral("Option1"));
-        option->setGeometry(rectOf(at).translated(-speedGroup->pos()));
+        auto* option =
+            place(new QRadioButton(QString::fromLatin1(caption), speedGroup), "Option1", at);
         option->setProperty("index", index);
         Option1Group->addButton(option, index);
         Option1[static_cast<std::size_t>(index)] = option;
@@ -223,13 +223,14 @@ void Form1::createControls() {
     }
 
     // Every input and result is tied to its caption and unit; the buttons speak their captions.
-    const std::array<std::tuple<QWidget*, QLabel*, const QLabel*>, 16> captioned{{
+    const std::array<std::tuple<QWidget*, QLabel*, const QLabel*>, 17> captioned{{
         {Combo1, compressorCaption, compressorUnit},
         {Combo2, ratingCaption, ratingUnit},
         {Text2, airCaption, airUnit},
         {Label40, pressureCaption, pressureUnit},
         {Label37, diameterCaption, diameterUnit},
         {Combo3, motorPowerCaption, nullptr},
+        {speedGroup, speedCaption, nullptr},
         {Label8, fanTypeCaption, nullptr},
         {Label1, fanDiameterCaption, fanDiameterUnit},
         {Label11, bladesCaption, nullptr},
