@@ -33,8 +33,10 @@ deb="$work/fan-selection_${version}_$(dpkg --print-architecture).deb"
 echo "built $(basename "$deb")"
 
 echo "lintian (every tag down to pedantic; none stands below when the package is clean):"
-lintian --info --pedantic "${deb%.deb}.changes" 2>&1 | grep -v '^running with root privileges' || true
-lintian --fail-on error,warning "${deb%.deb}.changes" >/dev/null 2>&1 || fail "lintian warns"
+status=0
+tags=$(lintian --fail-on error,warning --info --pedantic "${deb%.deb}.changes" 2>&1) || status=$?
+grep -v '^running with root privileges' <<<"$tags" || true
+[ "$status" -eq 0 ] || fail "lintian warns"
 
 root="$work/unpacked"
 dpkg-deb -x "$deb" "$root"

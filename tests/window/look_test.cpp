@@ -14,10 +14,10 @@
 
 namespace {
 
-// The rightmost drawn column of a label's text, in physical pixels of the picture, searching
-// from the label's left edge up to (not including) `limit`; -1 where nothing is drawn.
-int rightmostInk(const QImage& picture, const QRect& band, int limit, QRgb background) {
-    for (int x = limit - 1; x >= band.left(); --x)
+// The rightmost column of a band of the picture (physical pixels) where anything is drawn on
+// the background; -1 where nothing is.
+int rightmostInk(const QImage& picture, const QRect& band, QRgb background) {
+    for (int x = band.right(); x >= band.left(); --x)
         for (int y = band.top(); y <= band.bottom(); ++y)
             if (picture.pixel(x, y) != background)
                 return x;
@@ -52,7 +52,7 @@ TEST(Look, EveryCaptionAndUnitStandsClearOfTheNextControl) {
         const QRect band =
             physical(QRect(label->x(), label->y(), next - label->x(), label->height()));
         const QRgb background = label->palette().color(QPalette::Window).rgb();
-        const int ink = rightmostInk(picture, band, band.right() + 1, background);
+        const int ink = rightmostInk(picture, band, background);
         ASSERT_GE(ink, 0) << label->objectName().toStdString() << " shows nothing";
         const int gap = band.right() - ink;
         EXPECT_GE(gap, wanted) << label->objectName().toStdString() << " \""
