@@ -8,22 +8,24 @@
 // picks the fan from the fan selection chart and sets the speed class and the fan motor power;
 // the fan motor catalogue then shows the motor. All data is built in; nothing is read or written.
 //
-// The code is in three layers:
-//  - selection/ holds the decision tables as plain data with their lookups (cooling_air,
-//    motor_catalogue, fan_chart). They include no toolkit header and decide everything: given
-//    numbers, they return the texts to show.
-//  - The handlers, one per wired event and named after control and event (Combo1_Click ...), are
-//    methods of Form1. Each reads its controls, asks a table for the outcome and writes the
-//    controls; those of the selection rules live beside their tables in selection/*_window.cpp.
-//    Handlers call each other directly (Combo1_Click runs Combo2_Click; Option1_Click and
-//    Command1_Click run Combo3_Click), never through the toolkit's signals.
-//  - window/ holds Form1 itself: its controls at their fixed places, start-up (Form_Load), the
-//    wiring of the seven events, exit (Command3_Click), and the adapter to the toolkit:
-//    application (opening the display, or one clear line where there is none; the dialog font),
-//    PickList, a list whose only signal is the user's pick, ValueLabel, a result field, with
-//    accessible (what a screen reader reads of it), and the text-number conversions. Each input
-//    and result is tied to its caption (labelled-by), so a screen reader hears caption, value
-//    and unit; the value labels are read by their value.
+// The code is in layers, each folder one, and each depends only on those below it:
+//  - selection/ holds the rules: the decision tables as plain data with their lookups
+//    (cooling_air, motor_catalogue, fan_chart) and the text-number conversions (textnumber).
+//    Plain C++, no toolkit: given numbers, the tables return the texts to show.
+//  - icon/ draws the program's icon at build time and gives the window its pixels.
+//  - window/ (this folder) holds Form1: its controls at their fixed places, start-up
+//    (Form_Load), the wiring of the seven events, exit (Command3_Click), and the handlers, one per
+//    wired event and named after control and event (Combo1_Click ...). Each handler reads its
+//    controls, asks a table for the outcome and writes the controls; those of the selection rules
+//    are in cooling_air_window.cpp, motor_window.cpp and fan_window.cpp. Handlers call each other
+//    directly (Combo1_Click runs Combo2_Click; Option1_Click and Command1_Click run
+//    Combo3_Click), never through the toolkit's signals. Beside Form1 stand the adapters to the
+//    toolkit: application (opening the display, or one clear line where it cannot be opened; the
+//    dialog font), PickList, a list whose only signal is the user's pick, ValueLabel, a result
+//    field, with accessible (what a screen reader reads of it), and toolkit (control texts to
+//    numbers and back). Each input and result is tied to its caption (labelled-by), so a screen
+//    reader hears caption, value and unit; the value labels are read by their value.
+//  - app/ holds main and what the desktop reads: the desktop entry, metadata and manual page.
 //
 // No state lives outside the controls: every handler reads its numbers afresh from the window,
 // so what the user sees is all there is.
@@ -76,10 +78,10 @@ private:
 
     // Event handlers.
     void Form_Load();
-    void Combo1_Click();           // selection/cooling_air_window.cpp
-    void Combo2_Click();           // selection/cooling_air_window.cpp
-    void Combo3_Click();           // selection/motor_window.cpp
-    void Option1_Click(int index); // selection/motor_window.cpp
-    void Command1_Click();         // selection/fan_window.cpp
+    void Combo1_Click();           // cooling_air_window.cpp
+    void Combo2_Click();           // cooling_air_window.cpp
+    void Combo3_Click();           // motor_window.cpp
+    void Option1_Click(int index); // motor_window.cpp
+    void Command1_Click();         // fan_window.cpp
     void Command3_Click();
 };

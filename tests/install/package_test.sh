@@ -47,7 +47,9 @@ for file in usr/bin/fan-selection usr/share/man/man1/fan-selection.1.gz "${metai
     usr/share/doc/fan-selection/changelog.gz; do
     [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
-for size in 16 32 48 64 128 256; do
+sizes=$(sed -n 's/^set(icon_sizes \(.*\))$/\1/p' icon/CMakeLists.txt)
+[ -n "$sizes" ] || fail "no icon sizes in icon/CMakeLists.txt"
+for size in $sizes; do
     icon="$root/usr/share/icons/hicolor/${size}x${size}/apps/fan-selection.png"
     [ -f "$icon" ] || fail "the package lacks its ${size}x${size} icon"
     [ "$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4 "x" $7*256+$8}')" = "${size}x${size}" ] ||

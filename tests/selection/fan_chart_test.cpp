@@ -8,6 +8,7 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+#include <vector>
 
 using selection::selectFan;
 using selection::sizeClassFor;
@@ -142,8 +143,23 @@ TEST(FanChart, RowsGiveTheirOutputsAndFanTypes) {
 }
 
 TEST(FanChart, AtMostOneRowFitsAnyInput) {
-    for (float air = -500; air <= 24000; air += 250)
-        for (float pressure = -50; pressure <= 500; pressure += 5)
+    // Two rows can only overlap at or beside a bound, so every bound of the chart is tried, with
+    // the float on either side of it, on both axes at once.
+    std::vector<float> airs{-1, 0};
+    std::vector<float> pressures{-1, 0};
+    auto probe = [](std::vector<float>& at, const selection::Range& range) {
+        for (const float bound : {range.low, range.high})
+            if (std::isfinite(bound))
+                for (const float x :
+                     {std::nextafter(bound, -INFINITY), bound, std::nextafter(bound, INFINITY)})
+                    at.push_back(x);
+    };
+    for (const auto& row : selection::kFanChart) {
+        probe(airs, row.air);
+        probe(pressures, row.pressure);
+    }
+    for (const float air : airs)
+        for (const float pressure : pressures)
             for (const auto& sizeClass : selection::kSizeClasses) {
                 int fits = 0;
                 for (const auto& row : selection::kFanChart)

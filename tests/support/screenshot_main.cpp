@@ -2,7 +2,8 @@
 // Saves a picture of the window after a full calculation, as a person would leave it: the
 // largest compressor picked with the arrow keys, then "Hesapla".
 //   window_screenshot OUT.png [WIDTHxHEIGHT]
-// With a size, the picture must have exactly that many physical pixels.
+// With a size, the picture must have exactly that many physical pixels. Either way every result
+// box must show its value: some pixel inside its border differs from the box's own background.
 // Runs on the headless platform unless QT_QPA_PLATFORM says otherwise; QT_SCALE_FACTOR=2 gives
 // the picture of a high-density screen.
 
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -44,5 +46,22 @@ int main(int argc, char* argv[]) {
         return 1;
     const QString size = QStringLiteral("%1x%2").arg(picture.width()).arg(picture.height());
     std::printf("%s: %s physical pixels\n", argv[1], qPrintable(size));
-    return argc == 3 && size != QLatin1String(argv[2]) ? 1 : 0;
+    int blank = 0;
+    const double scale = picture.devicePixelRatio();
+    for (const QLabel* result : form.findChildren<QLabel*>()) {
+        if (result->frameShape() == QFrame::NoFrame)
+            continue;
+        const QRect inside = result->geometry().adjusted(2, 2, -2, -2);
+        const QRgb background =
+            picture.pixel(qRound(inside.left() * scale), qRound(inside.top() * scale));
+        bool drawn = false;
+        for (int y = qRound(inside.top() * scale); y < qRound(inside.bottom() * scale); ++y)
+            for (int x = qRound(inside.left() * scale); x < qRound(inside.right() * scale); ++x)
+                drawn = drawn || picture.pixel(x, y) != background;
+        if (!drawn) {
+            std::printf("%s shows no value\n", qPrintable(result->objectName()));
+            ++blank;
+        }
+    }
+    return blank > 0 || (argc == 3 && size != QLatin1String(argv[2])) ? 1 : 0;
 }

@@ -187,10 +187,18 @@ bool Session::step(std::span<const std::uint8_t>& input) {
         pickWithMouse(list, row);
         coolerPick = target % 3 != 2;
         break;
-    case kArrows:
+    case kArrows: {
+        // Up, Down, Page Up or Page Down, alone (a pick), or with Ctrl or Alt (none; Alt+Down
+        // opens the list, which Escape closes again).
+        constexpr Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
+        constexpr Qt::KeyboardModifier modifiers[] = {Qt::NoModifier, Qt::NoModifier,
+                                                      Qt::ControlModifier, Qt::AltModifier};
         QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(list, target & 0x80 ? Qt::Key_Up : Qt::Key_Down);
+        QTest::keyClick(list, keys[target >> 6], modifiers[bytes.next() % 4]);
+        if (list->view()->isVisible())
+            QTest::keyClick(list->view(), Qt::Key_Escape);
         break;
+    }
     case kType:
         QTest::mouseClick(field == box ? field : list->lineEdit(), Qt::LeftButton);
         if (bytes.next() & 1)

@@ -4,6 +4,7 @@
 
 #include "person.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -46,6 +47,29 @@ TEST(Keyboard, TheWholeCalculationNeedsNoMouse) {
     ASSERT_EQ(QApplication::focusWidget(), person.list("Combo3"));
     person.pickWithKeysInOpenList("Combo3", "4");
     EXPECT_EQ(person.label("Label19")->text(), "AGM132");
+}
+
+TEST(Keyboard, PageKeysPickInAListButAltDownAndCtrlArrowsDoNot) {
+    Person person;
+    QComboBox* compressor = person.list("Combo1");
+    person.pressArrows("Combo1", 7); // 37 kW, a pick: 6000 kg/h
+    person.textBox()->clear();
+    // Alt+Down opens the list and Escape closes it; Ctrl with an arrow is the text field's.
+    // Neither is a pick, so the cleared requirement stays empty.
+    person.pressKey(compressor, Qt::Key_Down, Qt::AltModifier);
+    EXPECT_TRUE(compressor->view()->isVisible());
+    QTest::keyClick(compressor->view(), Qt::Key_Escape);
+    for (const int arrow : {Qt::Key_Down, Qt::Key_Up})
+        person.pressKey(compressor, arrow, Qt::ControlModifier);
+    EXPECT_EQ(compressor->currentText(), "37");
+    EXPECT_EQ(person.textBox()->text(), "");
+    // Page Down and Page Up move to another item, and each is a pick.
+    person.pressKey(compressor, Qt::Key_PageDown);
+    EXPECT_NE(compressor->currentText(), "37");
+    EXPECT_NE(person.textBox()->text(), "");
+    person.textBox()->clear();
+    person.pressKey(compressor, Qt::Key_PageUp);
+    EXPECT_NE(person.textBox()->text(), "");
 }
 
 TEST(Keyboard, EnterAndEscapeDoNotPressTheButtons) {

@@ -139,8 +139,8 @@ TEST(FanWindow, OneWindowWalksTheWholeRoadInTurn) {
 TEST(FanWindow, EmptyInputsGiveTheSmallestFan) {
     Person person;
     person.click(person.button("Command1"));
-    expectShown(person, {"3HL", "330", "35", "6", "1360", "76.5", "0.06", 1, "0.18", "AGM63",
-                         "11", "0.64", "1340"});
+    expectShown(person, {"3HL", "330", "35", "6", "1360", "76.5", "0.06", 1, "0.18", "AGM63", "11",
+                         "0.64", "1340"});
 }
 
 TEST(FanWindow, ARequirementTypedOverTheTableIsWhatCounts) {

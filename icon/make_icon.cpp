@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Build tool: draws the program's icon into a folder, as
 //  - fan-selection-SIZE.png for each size named, for the desktop's icon theme, and
-//  - window_icon_pixels.h, the pixels of the sizes a window uses (kWindowIcons), to be compiled
-//    into the program so that it shows its icon without drawing or decoding anything at start.
+//  - window_icon_pixels.h, the pixels of the sizes named up to 64 (kWindowIcons), the sizes a
+//    title bar or a task bar asks for, to be compiled into the program so that it shows its icon
+//    without drawing or decoding anything at start.
 //   make_icon FOLDER SIZE...
 
 #include "icon_art.h"
@@ -10,7 +11,11 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QList>
 #include <cstdio>
+
+// Title bars and task bars ask for an icon of at most this size; a larger one they scale down.
+constexpr int kLargestWindowIcon = 64;
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
@@ -20,8 +25,11 @@ int main(int argc, char* argv[]) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
+    QList<int> windowSizes;
     for (int i = 2; i < argc; ++i) {
         const int size = QByteArray(argv[i]).toInt();
+        if (size <= kLargestWindowIcon)
+            windowSizes << size;
         const QString file = folder.filePath(QStringLiteral("fan-selection-%1.png").arg(size));
         if (!iconArt::draw(size).save(file)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
@@ -34,7 +42,6 @@ int main(int argc, char* argv[]) {
         return 1;
     QByteArray text = "// Drawn by make_icon; premultiplied ARGB, one 32-bit word a pixel.\n"
                       "#pragma once\n#include <cstdint>\n\n";
-    constexpr int windowSizes[] = {16, 32, 48, 64}; // what title bars and task bars ask for
     for (int size : windowSizes) {
         const QImage image =
             iconArt::draw(size).convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -48,8 +48,7 @@ TEST_F(MotorWindow, EveryListedPowerMatchesInEveryClass) {
             else
                 person.pressArrows("Combo3", 1);
             EXPECT_EQ(person.label("Label21")->text(), currents[speedClass][item])
-                << person.list("Combo3")->currentText().toStdString() << " in class "
-                << speedClass;
+                << person.list("Combo3")->currentText().toStdString() << " in class " << speedClass;
             EXPECT_NE(caption(speedClass), "0");
         }
     }
