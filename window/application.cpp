@@ -5,36 +5,6 @@
 #include "window_icon.h"
 
 #include <QAccessible>
-#include <cstdio>
-#include <cstdlib>
-#include <utility>
-
-namespace {
-
-// What the toolkit says while it connects to the display is held back until it has connected:
-// if it cannot, the one line of the program replaces all of it.
-QStringList heldMessages;
-
-void whileConnecting(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (type == QtFatalMsg && message.contains(QLatin1String("platform plugin"))) {
-        std::fputs("fan-selection: there is no display to open the window on; start it in a "
-                   "desktop session, or on a virtual display with: xvfb-run -a fan-selection\n",
-                   stderr);
-        std::_Exit(1);
-    }
-    heldMessages << qFormatLogMessage(type, context, message);
-}
-
-} // namespace
-
-std::unique_ptr<QApplication> openApplication(int& argc, char** argv) {
-    const QtMessageHandler standard = qInstallMessageHandler(whileConnecting);
-    auto app = std::make_unique<QApplication>(argc, argv);
-    qInstallMessageHandler(standard);
-    for (const QString& message : std::exchange(heldMessages, {}))
-        std::fprintf(stderr, "%s\n", qPrintable(message));
-    return app;
-}
 
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("fan-selection"));

@@ -2,13 +2,6 @@
 #pragma once
 #include <QApplication>
 #include <QFont>
-#include <memory>
-
-// Opens the toolkit on the display the environment names. Where there is none, or it cannot be
-// reached, the toolkit would abort with advice to reinstall the program, which is wrong and
-// alarming: the program then says in one line that there is no display and how to get one, and
-// ends with status 1.
-std::unique_ptr<QApplication> openApplication(int& argc, char** argv);
 
 // The 8-point sans-serif dialog font of the window.
 QFont dialogFont();

@@ -72,7 +72,9 @@ zcat "$root/usr/share/man/man1/fan-selection.1.gz" | grep -q "^\.TH .*\"fan-sele
 grep -qa "Sürüm $version - " "$root/usr/bin/fan-selection" || fail "the credit line does not show $version"
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-liberation; do
+for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation-sans-narrow; do
     grep -qw "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
-echo "package checked: version $version; Depends: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+grep -qw qt6-wayland <<<"$recommends" || fail "the package does not recommend qt6-wayland"
+echo "package checked: version $version; Depends: $depends; Recommends: $recommends"

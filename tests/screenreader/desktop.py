@@ -1,9 +1,12 @@
 # SPDX-License-Identifier: MIT
-"""A private desktop for the screen-reader tests: a virtual X display, a D-Bus session bus and
-the AT-SPI accessibility bus, each started here and ended here by its process id, with every
-process they started in turn (the bus daemon the launcher starts, the registry it activates)."""
+"""A private desktop for the tests that go through a user's own clients: a virtual display (an
+X server, Xvfb, or a headless Wayland compositor, sway), a D-Bus session bus and the AT-SPI
+accessibility bus, each started here and ended here by its process id, with every process they
+started in turn (the bus daemon the launcher starts, the registry it activates)."""
 
+import json
 import os
+import pwd
 import shutil
 import signal
 import subprocess
@@ -14,8 +17,9 @@ import unittest
 
 
 class Desktop:
-    def __init__(self, program):
+    def __init__(self, program, session="x11"):
         self.program = program
+        self.session = session
         self.started = []
 
     def __enter__(self):
@@ -25,7 +29,10 @@ class Desktop:
                     if k not in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "QT_SCALE_FACTOR",
                                  "DBUS_SESSION_BUS_ADDRESS", "AT_SPI_BUS_ADDRESS")}
         try:
-            self._start_display()
+            if self.session == "wayland":
+                self._start_compositor()
+            else:
+                self._start_display()
             self.env.update(XDG_RUNTIME_DIR=self.home, HOME=self.home, XDG_CONFIG_HOME=self.home,
                             LANG="C.UTF-8", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
             bus = "unix:path=" + os.path.join(self.home, "bus")
@@ -36,8 +43,10 @@ class Desktop:
             self.env["DBUS_SESSION_BUS_ADDRESS"] = bus
             self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
             # The AT-SPI client library of this process reads the same buses and display.
-            for name in ("DISPLAY", "XDG_RUNTIME_DIR", "DBUS_SESSION_BUS_ADDRESS"):
-                os.environ[name] = self.env[name]
+            for name in ("DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
+                         "DBUS_SESSION_BUS_ADDRESS"):
+                if name in self.env:
+                    os.environ[name] = self.env[name]
         except BaseException:
             self.__exit__(None, None, None)
             raise
@@ -57,6 +66,55 @@ class Desktop:
         os.close(ready)
         self.env["DISPLAY"] = ":" + number.decode().strip()
 
+    def _start_compositor(self):
+        """sway on wlroots' headless backend: a real Wayland compositor that takes key presses
+        through the virtual-keyboard protocol (wtype), takes screenshots (grim) and asks a window
+        to close as a user's close does (swaymsg kill). It will not run as root, so there it runs
+        as nobody in a folder of its own; the clients reach its socket by path."""
+        self.env.pop("DISPLAY", None)
+        folder = self.compositor_home = tempfile.mkdtemp(prefix="fan-selection-compositor-")
+        with open(os.path.join(folder, "config"), "w") as config:
+            config.write("output HEADLESS-1 resolution 1280x1024 scale 1\n"
+                         "for_window [app_id=\".*\"] floating enable\n")
+        argv = ["sway", "--config", os.path.join(folder, "config")]
+        if os.getuid() == 0:
+            nobody = pwd.getpwnam("nobody")
+            os.chown(folder, nobody.pw_uid, nobody.pw_gid)
+            argv = ["setpriv", f"--reuid={nobody.pw_uid}", f"--regid={nobody.pw_gid}",
+                    "--clear-groups", *argv]
+        env = {"PATH": self.env.get("PATH", "/usr/bin:/bin"), "HOME": folder,
+               "XDG_RUNTIME_DIR": folder, "WLR_BACKENDS": "headless", "WLR_RENDERER": "pixman",
+               "WLR_LIBINPUT_NO_DEVICES": "1"}
+        self.started.append(subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
+                                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        deadline = time.monotonic() + 30
+        while True:
+            names = os.listdir(folder)
+            sockets = [n for n in names if n.startswith("wayland-") and not n.endswith(".lock")]
+            ipc = [n for n in names if n.startswith("sway-ipc")]
+            if sockets and ipc:
+                break
+            if time.monotonic() > deadline:
+                raise RuntimeError("the compositor did not start")
+            time.sleep(0.1)
+        self.env.update(WAYLAND_DISPLAY=os.path.join(folder, sockets[0]),
+                        SWAYSOCK=os.path.join(folder, ipc[0]), QT_QPA_PLATFORM="wayland")
+
+    def sway(self, *command):
+        """Asks the compositor over its IPC socket; returns its answer."""
+        answer = subprocess.run(["swaymsg", "--raw", *command], env=self.env, check=True,
+                                timeout=10, capture_output=True, text=True).stdout
+        return json.loads(answer)
+
+    def views(self):
+        """The windows the compositor shows, as its tree lists them."""
+        def walk(node):
+            if node.get("pid"):
+                yield node
+            for child in node.get("nodes", []) + node.get("floating_nodes", []):
+                yield from walk(child)
+        return list(walk(self.sway("-t", "get_tree")))
+
     def start(self, argv, **options):
         options.setdefault("stdin", subprocess.DEVNULL)
         process = subprocess.Popen(argv, env=self.env, **options)
@@ -66,6 +124,13 @@ class Desktop:
     def open_window(self):
         """Starts the program and gives its window the keyboard focus, as a click on it would."""
         program = self.start([self.program])
+        if self.session == "wayland":
+            deadline = time.monotonic() + 30
+            while not any(v["pid"] == program.pid and v["focused"] for v in self.views()):
+                if time.monotonic() > deadline:
+                    raise RuntimeError("the window never opened")
+                time.sleep(0.2)
+            return program
         window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
                                  str(program.pid)], env=self.env, check=True, timeout=30,
                                 capture_output=True, text=True).stdout.split()[0]
@@ -75,6 +140,17 @@ class Desktop:
 
     def keys(self, *keys, pause=0.15):
         """Presses keys on the display, one after another, as a person does."""
+        if self.session == "wayland":
+            # One virtual keyboard for the whole sequence: the compositor hands each new one's
+            # key map to the window, and a key sent before that arrives is lost, so a press of
+            # Shift, which changes nothing, goes first.
+            argv = ["wtype", "-M", "shift", "-m", "shift", "-s", "300"]
+            for key in keys:
+                *modifiers, name = key.split("+")
+                argv += [a for m in modifiers for a in ("-M", m)] + ["-k", name]
+                argv += [a for m in modifiers for a in ("-m", m)] + ["-s", str(int(pause * 1000))]
+            subprocess.run(argv, env=self.env, check=True, timeout=10 + len(keys) * pause)
+            return
         for key in keys:
             subprocess.run(["xdotool", "key", key], env=self.env, check=True, timeout=10)
             time.sleep(pause)
@@ -115,6 +191,8 @@ class Desktop:
             except ProcessLookupError:
                 pass
         shutil.rmtree(self.home, ignore_errors=True)
+        if self.session == "wayland":
+            shutil.rmtree(self.compositor_home, ignore_errors=True)
         return False
 
 
@@ -123,10 +201,11 @@ class DesktopTest(unittest.TestCase):
     with once the desktop stands."""
 
     program = "fan-selection"
+    session = "x11"
 
     @classmethod
     def setUpClass(cls):
-        cls.desktop = Desktop(cls.program).__enter__()
+        cls.desktop = Desktop(cls.program, cls.session).__enter__()
         try:
             cls.arrive()
         except BaseException:
