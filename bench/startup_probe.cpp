@@ -10,6 +10,7 @@
 //   startup_probe floor FILE      builds the floor from that description
 
 #include "application.h"
+#include "dialog_font.h"
 #include "form1.h"
 
 #include <QApplication>

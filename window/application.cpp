@@ -2,6 +2,7 @@
 #include "application.h"
 
 #include "accessible.h"
+#include "dialog_font.h"
 #include "window_icon.h"
 
 #include <QAccessible>
@@ -15,15 +16,4 @@ void prepareApplication(QApplication& app) {
     QAccessible::installFactory(accessibleControl);
 
     app.setFont(dialogFont());
-}
-
-QFont dialogFont() {
-    // Every place in the window is laid out for an 8-point sans-serif dialog font whose glyphs
-    // are narrower than today's sans-serifs; in Liberation Sans every caption would touch the box
-    // beside it. Its condensed cut, Liberation Sans Narrow, leaves clear space after each; where
-    // it is missing the style hint finds another sans-serif.
-    QFont font(QStringLiteral("Liberation Sans Narrow"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
 }

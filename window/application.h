@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 #include <QApplication>
-#include <QFont>
-
-// The 8-point sans-serif dialog font of the window.
-QFont dialogFont();
 
 // Settings the whole program shares, made once before the window is created: the 8-point
 // sans-serif dialog font the window's places are laid out for, and the program's names.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form1.h"
 
+#include "dialog_font.h"
 #include "picklist.h"
 #include "toolkit.h"
 #include "value_label.h"
@@ -106,6 +107,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     resize(rectOf(kClientArea).size());
 
     createControls();
+    // The captions' places fit the narrow dialog font; another font is condensed to fit them.
+    if (const QFont fitted = fittedToCaptions(*this); fitted != font())
+        setFont(fitted);
     wireEvents();
     Form_Load();
 
