@@ -11,7 +11,7 @@ void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("fan-selection"));
     QApplication::setApplicationVersion(QStringLiteral(FANSEL_VERSION));
     // The desktop entry the window belongs to, for the task bar's icon and name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.FanSelection"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(FANSEL_APP_ID));
     QApplication::setWindowIcon(windowIcon::make());
     QAccessible::installFactory(accessibleControl);
 

@@ -23,6 +23,12 @@ cd "$work/fan-selection"
 
 version=$(sed -n 's/^project(FanSelection VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || fail "no version in CMakeLists.txt"
+identity() { sed -n "s/^set(FANSEL_$1 \"\{0,1\}\([^\")]*\)\"\{0,1\}).*/\1/p" CMakeLists.txt; }
+app_id=$(identity APP_ID) homepage=$(identity HOMEPAGE) contact=$(identity CONTACT)
+[ -n "$app_id" ] && [ -n "$homepage" ] && [ -n "$contact" ] || fail "no identity in CMakeLists.txt"
+for file in debian/control debian/copyright debian/changelog; do
+    grep -q "<$contact>" "$file" || fail "$file does not name the contact $contact"
+done
 [ "$(dpkg-parsechangelog -S Version)" = "$version" ] ||
     fail "debian/changelog names $(dpkg-parsechangelog -S Version), the project $version"
 
@@ -40,8 +46,8 @@ grep -v '^running with root privileges' <<<"$tags" || true
 
 root="$work/unpacked"
 dpkg-deb -x "$deb" "$root"
-metainfo=$root/usr/share/metainfo/org.example.FanSelection.metainfo.xml
-desktop=$root/usr/share/applications/org.example.FanSelection.desktop
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+desktop=$root/usr/share/applications/$app_id.desktop
 for file in usr/bin/fan-selection usr/share/man/man1/fan-selection.1.gz "${metainfo#$root/}" \
     "${desktop#$root/}" usr/share/doc/fan-selection/copyright \
     usr/share/doc/fan-selection/changelog.gz; do
@@ -62,7 +68,8 @@ echo "$report"
 if grep -qE '^[EW]: ' <<<"$report"; then fail "appstreamcli warns"; fi
 desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
 grep -qx 'Exec=fan-selection' "$desktop" || fail "the desktop entry does not start fan-selection"
-grep -q '<launchable type="desktop-id">org.example.FanSelection.desktop</launchable>' "$metainfo" ||
+grep -q "<url type=\"homepage\">$homepage</url>" "$metainfo" || fail "the metadata has no homepage"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metadata does not name the desktop entry"
 
 # One version everywhere.

@@ -47,7 +47,7 @@ class OverTheBus(DesktopTest):
         gi.require_version("Atspi", "2.0")
         from gi.repository import Atspi, GLib
         cls.Atspi, cls.GLib = Atspi, GLib
-        cls.desktop.open_window()
+        cls.program_process = cls.desktop.open_window()
         cls.window = cls.find_window()
         cls.names_changed = []
         cls.listener = Atspi.EventListener.new(

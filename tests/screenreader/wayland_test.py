@@ -21,7 +21,7 @@ class OnWayland(atspi_test.OverTheBus):
         import gi
         gi.require_version("GdkPixbuf", "2.0")
         from gi.repository import GdkPixbuf
-        (view,) = [v for v in self.desktop.views() if v["app_id"] == "org.example.FanSelection"]
+        (view,) = [v for v in self.desktop.views() if v["pid"] == self.program_process.pid]
         x = view["rect"]["x"] + view["window_rect"]["x"]
         y = view["rect"]["y"] + view["window_rect"]["y"]
         path = os.path.join(self.desktop.home, "screen.png")
@@ -63,9 +63,8 @@ class OnWayland(atspi_test.OverTheBus):
                 and a.get_parent().get_role_name() != "combo box"]
 
     def test_3_exits_on_cikis_and_on_the_compositors_close_request(self):
-        (first,) = [p for p in self.desktop.started if p.args == [self.desktop.program]]
         self.desktop.keys("Tab", "space")  # from "Hesapla" on to "Çıkış", and press it
-        self.assertEqual(first.wait(timeout=10), 0)
+        self.assertEqual(self.program_process.wait(timeout=10), 0)
         second = self.desktop.open_window()
         self.desktop.sway(f"[pid={second.pid}]", "kill")
         self.assertEqual(second.wait(timeout=10), 0)
