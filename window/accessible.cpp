@@ -10,13 +10,18 @@ namespace {
 // A plain label's interface names an empty label after the caption it is tied to, so an empty
 // result would be read as its caption a second time. A result is named by what it shows, even
 // when that is nothing; the toolkit's label reports each change of its text as a name change.
+// Its description (unit and tooltip) describes a value, so an empty result has none: some
+// screen readers read an unnamed object by its description, which would read the unit twice.
 class ResultAccessible final : public QAccessibleWidget {
 public:
     explicit ResultAccessible(QWidget* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
     QString text(QAccessible::Text t) const override {
+        const QString shown = static_cast<const QLabel*>(widget())->text();
         if (t == QAccessible::Name)
-            return static_cast<const QLabel*>(widget())->text();
+            return shown;
+        if (t == QAccessible::Description && shown.isEmpty())
+            return {};
         return QAccessibleWidget::text(t);
     }
 };

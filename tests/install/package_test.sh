@@ -1,25 +1,32 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package with Debian's own tools in a copy of the tree, and holds it to what
-# Debian and the software centres ask: lintian and appstreamcli find nothing to warn of, the
-# desktop entry validates, the package carries every file it should, and each of them shows the
-# one version the CMake project names.
-#   package_test.sh SOURCE_DIR
+# The Debian package of one release, made and checked as Debian makes and checks it:
+#  1. built with dpkg-buildpackage in a clean system of that release that holds only what
+#     debian/control names (build-essential and the build dependencies);
+#  2. held to that release's own lintian (pedantic, source and binary), appstreamcli and
+#     desktop-file-validate, none of which may warn, and checked for its files, its one version
+#     and identity, and its relations;
+#  3. installed with apt, without recommendations, into another clean system of that release,
+#     which must bring the dialog font; then tested there as Debian's CI tests it (autopkgtest:
+#     debian/tests), and purged, which must leave none of its files behind.
+#   package_test.sh SOURCE_DIR RELEASE
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+release=$2
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+env_tool="$source_dir/tools/release-env"
+envs="${FANSEL_CACHE:-/var/cache/fan-selection}/envs"
+build_env="$envs/package-build-$release"
+install_env="$envs/package-install-$release"
+fail() { echo "FAIL ($release): $*" >&2; exit 1; }
+in_env() { "$env_tool" run "$@"; }
 
 # A copy of what is in the tree (tracked, or new and not ignored), as a clean clone has it.
-mkdir "$work/fan-selection"
-if git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-    git -C "$source_dir" ls-files -co --exclude-standard -z |
-        (cd "$source_dir" && tar --null -T - -cf -) | tar -xf - -C "$work/fan-selection"
-else
-    tar -C "$source_dir" --exclude='./build*' -cf - . | tar -xf - -C "$work/fan-selection"
-fi
-cd "$work/fan-selection"
+"$env_tool" new "$release" "$build_env" >/dev/null
+mkdir -p "$build_env/build/fan-selection"
+git -C "$source_dir" ls-files -co --exclude-standard -z |
+    (cd "$source_dir" && tar --null -T - -cf -) | tar -xf - -C "$build_env/build/fan-selection"
+cd "$build_env/build/fan-selection"
 
 version=$(sed -n 's/^project(FanSelection VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || fail "no version in CMakeLists.txt"
@@ -29,23 +36,38 @@ app_id=$(identity APP_ID) homepage=$(identity HOMEPAGE) contact=$(identity CONTA
 for file in debian/control debian/copyright debian/changelog; do
     grep -q "<$contact>" "$file" || fail "$file does not name the contact $contact"
 done
-[ "$(dpkg-parsechangelog -S Version)" = "$version" ] ||
-    fail "debian/changelog names $(dpkg-parsechangelog -S Version), the project $version"
+grep -q "^fan-selection ($version) " debian/changelog ||
+    fail "debian/changelog does not begin with version $version"
 
-dpkg-buildpackage -us -uc -b >"$work/build.log" 2>&1 ||
-    { tail -40 "$work/build.log"; fail "dpkg-buildpackage"; }
-deb="$work/fan-selection_${version}_$(dpkg --print-architecture).deb"
-[ -f "$deb" ] || fail "no $deb"
-echo "built $(basename "$deb")"
+# 1. The build, with nothing but build-essential and the build dependencies installed.
+in_env "$build_env" bash -euc '
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends build-essential >/dev/null
+    cd /build/fan-selection
+    apt-get build-dep -y -qq ./ >/dev/null
+    dpkg-buildpackage -us -uc >../build.log 2>&1 || { tail -40 ../build.log; exit 1; }
+' || fail "dpkg-buildpackage"
+arch=$(dpkg --print-architecture)
+deb="$build_env/build/fan-selection_${version}_$arch.deb"
+[ -f "$deb" ] || fail "no $(basename "$deb")"
+echo "built $(basename "$deb") in a clean Debian $release"
 
-echo "lintian (every tag down to pedantic; none stands below when the package is clean):"
-status=0
-tags=$(lintian --fail-on error,warning --info --pedantic "${deb%.deb}.changes" 2>&1) || status=$?
-grep -v '^running with root privileges' <<<"$tags" || true
-[ "$status" -eq 0 ] || fail "lintian warns"
+# 2. That release's own tools.
+in_env "$build_env" bash -euc '
+    apt-get install -y -qq --no-install-recommends lintian appstream desktop-file-utils >/dev/null
+    cd /build
+    echo "lintian $(lintian --version | grep -o "[0-9.]*$"), pedantic, source and binary:"
+    lintian --fail-on error,warning --info --pedantic ./*.changes 2>&1 | grep -v "^running with root"
+    mkdir unpacked && dpkg-deb -x ./*.deb unpacked
+    echo "appstreamcli $(appstreamcli --version | grep -o "[0-9.]*$"):"
+    report=$(appstreamcli validate --no-net unpacked/usr/share/metainfo/*.xml 2>&1) || { echo "$report"; exit 1; }
+    echo "$report"
+    if grep -qE "^[EW]: " <<<"$report"; then exit 1; fi
+    desktop-file-validate unpacked/usr/share/applications/*.desktop
+    echo "desktop-file-validate: clean"
+' || fail "lintian, appstreamcli or desktop-file-validate warns"
 
-root="$work/unpacked"
-dpkg-deb -x "$deb" "$root"
+root="$build_env/build/unpacked"
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 desktop=$root/usr/share/applications/$app_id.desktop
 for file in usr/bin/fan-selection usr/share/man/man1/fan-selection.1.gz "${metainfo#$root/}" \
@@ -61,27 +83,46 @@ for size in $sizes; do
     [ "$(od -An -tu1 -j16 -N8 "$icon" | awk '{print $3*256+$4 "x" $7*256+$8}')" = "${size}x${size}" ] ||
         fail "$icon is not ${size}x${size}"
 done
-
-echo "appstreamcli:"
-report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || { echo "$report"; fail "appstreamcli"; }
-echo "$report"
-if grep -qE '^[EW]: ' <<<"$report"; then fail "appstreamcli warns"; fi
-desktop-file-validate "$desktop" || fail "the desktop entry does not validate"
 grep -qx 'Exec=fan-selection' "$desktop" || fail "the desktop entry does not start fan-selection"
 grep -q "<url type=\"homepage\">$homepage</url>" "$metainfo" || fail "the metadata has no homepage"
 grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
     fail "the metadata does not name the desktop entry"
-
-# One version everywhere.
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata's release is not $version"
 zcat "$root/usr/share/man/man1/fan-selection.1.gz" | grep -q "^\.TH .*\"fan-selection $version\"" ||
     fail "the manual page does not show $version"
 grep -qa "Sürüm $version - " "$root/usr/bin/fan-selection" || fail "the credit line does not show $version"
-
-depends=$(dpkg-deb -f "$deb" Depends)
+depends=$(dpkg-deb -f "$deb" Depends) recommends=$(dpkg-deb -f "$deb" Recommends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 fonts-liberation-sans-narrow; do
     grep -qw "$needed" <<<"$depends" || fail "the package does not depend on $needed"
 done
-recommends=$(dpkg-deb -f "$deb" Recommends)
 grep -qw qt6-wayland <<<"$recommends" || fail "the package does not recommend qt6-wayland"
-echo "package checked: version $version; Depends: $depends; Recommends: $recommends"
+echo "package checked: Depends: $depends; Recommends: $recommends"
+
+# 3. Installed as a user installs it, tested as Debian's CI tests it, and purged.
+"$env_tool" new "$release" "$install_env" >/dev/null
+mkdir -p "$install_env/packages"
+cp "$build_env"/build/fan-selection_"$version"* "$build_env"/build/*.deb "$install_env/packages/"
+in_env "$install_env" bash -euc '
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends ./packages/fan-selection_*.deb >/dev/null
+    fc-list : family | grep -qx "Liberation Sans Narrow" ||
+        { echo "the install did not bring Liberation Sans Narrow"; exit 1; }
+    echo "installed with apt (no recommendations); the dialog font came with it"
+    dpkg -L fan-selection | sort >/packages/files
+    apt-get install -y -qq --no-install-recommends autopkgtest >/dev/null
+' || fail "the install"
+dsc=$(cd "$install_env/packages" && ls fan-selection_"$version".dsc)
+in_env "$install_env" bash -euc '
+    cd /packages && dpkg-source -x --no-check '"$dsc"' src >/dev/null
+    # What the tests need, installed before they run without a network.
+    deps=$(sed -n "s/^Depends: //p" src/debian/tests/control | tr "," " ")
+    apt-get install -y -qq --no-install-recommends $deps >/dev/null
+' || fail "installing what the installed tests need"
+in_env "$install_env" --offline autopkgtest --no-built-binaries /packages/src -- null ||
+    fail "autopkgtest"
+in_env "$install_env" bash -euc '
+    apt-get purge -y -qq fan-selection >/dev/null
+    left=$(while read -r file; do [ -f "$file" ] || [ -L "$file" ] && echo "$file"; done </packages/files)
+    [ -z "$left" ] || { echo "left behind: $left"; exit 1; }
+    echo "purged: none of its files is left"
+' || fail "the purge"

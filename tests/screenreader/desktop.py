@@ -7,6 +7,7 @@ started in turn (the bus daemon the launcher starts, the registry it activates).
 import json
 import os
 import pwd
+import struct
 import shutil
 import signal
 import subprocess
@@ -100,6 +101,28 @@ class Desktop:
         self.env.update(WAYLAND_DISPLAY=os.path.join(folder, sockets[0]),
                         SWAYSOCK=os.path.join(folder, ipc[0]), QT_QPA_PLATFORM="wayland")
 
+    def screenshot(self):
+        """The whole screen as the display server shows it (xwd on X11, grim on Wayland)."""
+        if self.session == "wayland":
+            data = subprocess.run(["grim", "-t", "ppm", "-"], env=self.env, check=True,
+                                  timeout=20, capture_output=True).stdout
+            return Picture.from_ppm(data)
+        data = subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True, timeout=20,
+                              capture_output=True).stdout
+        return Picture.from_xwd(data)
+
+    def window_origin(self, program):
+        """Where the top-left corner of the program's window content is on the screen."""
+        if self.session == "wayland":
+            (view,) = [v for v in self.views() if v["pid"] == program.pid]
+            return (view["rect"]["x"] + view["window_rect"]["x"],
+                    view["rect"]["y"] + view["window_rect"]["y"])
+        shell = subprocess.run(["xdotool", "getwindowgeometry", "--shell", self.window],
+                               env=self.env, check=True, timeout=10, capture_output=True,
+                               text=True).stdout
+        place = dict(line.split("=", 1) for line in shell.split())
+        return int(place["X"]), int(place["Y"])
+
     def sway(self, *command):
         """Asks the compositor over its IPC socket; returns its answer."""
         answer = subprocess.run(["swaymsg", "--raw", *command], env=self.env, check=True,
@@ -131,11 +154,11 @@ class Desktop:
                     raise RuntimeError("the window never opened")
                 time.sleep(0.2)
             return program
-        window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                 str(program.pid)], env=self.env, check=True, timeout=30,
-                                capture_output=True, text=True).stdout.split()[0]
-        subprocess.run(["xdotool", "windowfocus", "--sync", window], env=self.env, check=True,
-                       timeout=30)
+        self.window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
+                                      str(program.pid)], env=self.env, check=True, timeout=30,
+                                     capture_output=True, text=True).stdout.split()[0]
+        subprocess.run(["xdotool", "windowfocus", "--sync", self.window], env=self.env,
+                       check=True, timeout=30)
         return program
 
     def keys(self, *keys, pause=0.15):
@@ -194,6 +217,41 @@ class Desktop:
         if self.session == "wayland":
             shutil.rmtree(self.compositor_home, ignore_errors=True)
         return False
+
+
+class Picture:
+    """A screen grab: its size, and the red, green and blue of each pixel."""
+
+    def __init__(self, width, height, rgb):
+        self.width, self.height, self.rgb = width, height, rgb
+
+    def pixel(self, x, y):
+        at = (y * self.width + x) * 3
+        return self.rgb[at:at + 3]
+
+    @classmethod
+    def from_ppm(cls, data):
+        magic, width, height, depth, pixels = data.split(maxsplit=4)
+        assert magic == b"P6" and depth == b"255"
+        return cls(int(width), int(height), pixels)
+
+    @classmethod
+    def from_xwd(cls, data):
+        """An X window dump of a true-colour screen (ZPixmap, 24 or 32 bits a pixel)."""
+        header = struct.unpack(">25I", data[:100])
+        size, width, height, order, bits, line = (header[0], header[4], header[5], header[7],
+                                                   header[11], header[12])
+        masks, colours = header[14:17], header[19]
+        assert bits in (24, 32), "a true-colour screen"
+        step, start = bits // 8, size + colours * 12
+        shifts = [(m & -m).bit_length() - 1 for m in masks]
+        rgb = bytearray()
+        for y in range(height):
+            row = data[start + y * line:start + y * line + width * step]
+            for x in range(0, width * step, step):
+                word = int.from_bytes(row[x:x + step], "little" if order == 0 else "big")
+                rgb += bytes((word & m) >> s for m, s in zip(masks, shifts))
+        return cls(width, height, bytes(rgb))
 
 
 class DesktopTest(unittest.TestCase):

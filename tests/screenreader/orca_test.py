@@ -50,9 +50,10 @@ class Orca(DesktopTest):
         cls.record = os.path.join(cls.desktop.home, "orca.log")
         cls.desktop.start(["orca", "--replace", "-u", prefs, "--debug-file", cls.record,
                            "-d", "speech"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        cls.wait_for("'Screen reader on.'")
+        cls.wait_for(r"BRAILLE LINE:\s+'Screen reader on\.'")
         cls.desktop.open_window()
-        cls.wait_for("[application | fan-selection]")
+        # The focus in the air requirement, presented with its caption.
+        cls.wait_for(r"BRAILLE LINE:\s+'.*Soğutma Havası İhtiyacı = ")
         time.sleep(1)
 
     @classmethod
@@ -68,15 +69,17 @@ class Orca(DesktopTest):
                 for line in re.findall(r"BRAILLE LINE:\s+'(.*)'", text)]
 
     @classmethod
-    def wait_for(cls, needle, seconds=30):
+    def wait_for(cls, pattern, seconds=40):
+        """Waits for an entry in Orca's record. The record is written through a buffer: a press
+        of Shift, which changes nothing, makes Orca write on."""
         deadline = time.monotonic() + seconds
         while time.monotonic() < deadline:
             if os.path.exists(cls.record):
                 with open(cls.record, encoding="utf-8", errors="replace") as record:
-                    if needle in record.read():
+                    if re.search(pattern, record.read()):
                         return
-            time.sleep(0.2)
-        raise AssertionError(f"Orca never presented {needle}")
+            cls.desktop.keys("shift", pause=0.5)
+        raise AssertionError(f"Orca never presented {pattern}")
 
     def keys(self, *keys, until=lambda lines: True, after=""):
         """Presses keys and returns the braille lines Orca presented for them, once they satisfy
@@ -104,21 +107,26 @@ class Orca(DesktopTest):
         self.assertEqual(self.flat_review(), AT_START)
 
     def test_2_a_calculation_by_keyboard(self):
-        # Tab from the air requirement: the speed options are announced with the group's
-        # caption, their own caption and that one is selected ("=y").
-        options = "fan-selection application Fan d/dk = &=y 1500 radio button"
-        focus = self.keys("Tab", until=lambda lines: options in lines)
-        self.assertIn(options, focus)
+        # What Orca presents on a change of focus differs between its versions around the
+        # control's own words (Orca 43 puts the application's name first); those words are
+        # checked. Tab from the air requirement: the speed options are announced with the
+        # group's caption, their own caption and that one is selected ("=y").
+        def presented(*words):
+            return lambda lines: any(all(w in line for w in words) for line in lines)
+
+        options = presented("Fan d/dk =", "&=y 1500 radio button")
+        focus = self.keys("Tab", until=options)
+        self.assertTrue(options(focus), focus)
         # On to the compressor list, whose caption is announced; its arrow keys pick 132 kW.
-        combo = "fan-selection application Kompresör Gücü = combo box"
-        focus = self.keys("Tab", "Tab", "Tab", until=lambda lines: combo in lines)
-        self.assertIn(combo, focus)
-        picked = "fan-selection application 132"
-        focus = self.keys(*["Down"] * 13, until=lambda lines: picked in lines)
-        self.assertEqual(focus[-1], picked)
-        calculate = "fan-selection application Hesapla push button"
-        focus = self.keys("shift+Tab", "shift+Tab", "space", until=lambda lines: calculate in lines)
-        self.assertIn(calculate, focus)
+        combo = presented("Kompresör Gücü =", "combo box")
+        focus = self.keys("Tab", "Tab", "Tab", until=combo)
+        self.assertTrue(combo(focus), focus)
+        picked = presented("132")
+        focus = self.keys(*["Down"] * 13, until=picked)
+        self.assertTrue(focus[-1].endswith("132"), focus)
+        calculate = presented("Hesapla", "button")
+        focus = self.keys("shift+Tab", "shift+Tab", "space", until=calculate)
+        self.assertTrue(calculate(focus), focus)
         self.assertEqual(self.flat_review(), AFTER_132)
 
 
