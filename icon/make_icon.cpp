@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Build tool: draws the program's icon into a folder, as
-//  - fan-selection-SIZE.png for each size named, for the desktop's icon theme, and
+//  - fan-selection-SIZE.png for each size named, for the desktop's icon theme,
+//  - fan-selection.ico, all of them in one Windows icon, for the Windows program, and
 //  - window_icon_pixels.h, the pixels of the sizes named up to 64 (kWindowIcons), the sizes a
 //    title bar or a task bar asks for, to be compiled into the program so that it shows its icon
 //    without drawing or decoding anything at start.
@@ -8,6 +9,7 @@
 
 #include "icon_art.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -26,16 +28,50 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     QList<int> windowSizes;
+    QList<std::pair<int, QByteArray>> pngs;
     for (int i = 2; i < argc; ++i) {
         const int size = QByteArray(argv[i]).toInt();
         if (size <= kLargestWindowIcon)
             windowSizes << size;
-        const QString file = folder.filePath(QStringLiteral("fan-selection-%1.png").arg(size));
-        if (!iconArt::draw(size).save(file)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        iconArt::draw(size).save(&buffer, "PNG");
+        pngs.append({size, png});
+        QFile file(folder.filePath(QStringLiteral("fan-selection-%1.png").arg(size)));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(png) != png.size()) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file.fileName()));
             return 1;
         }
     }
+
+    // A Windows icon: a directory of its images, each a PNG (a size of 256 is written as 0).
+    QByteArray ico;
+    auto word = [&ico](int value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            ico += static_cast<char>((value >> (8 * i)) & 0xff);
+    };
+    word(0, 2);
+    word(1, 2);
+    word(static_cast<int>(pngs.size()), 2);
+    int offset = 6 + 16 * static_cast<int>(pngs.size());
+    for (const auto& [size, png] : pngs) {
+        word(size % 256, 1);
+        word(size % 256, 1);
+        word(0, 2);
+        word(1, 2);
+        word(32, 2);
+        word(static_cast<int>(png.size()), 4);
+        word(offset, 4);
+        offset += static_cast<int>(png.size());
+    }
+    for (const auto& image : pngs)
+        ico += image.second;
+    QFile icoFile(folder.filePath(QStringLiteral("fan-selection.ico")));
+    if (!icoFile.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        icoFile.write(ico) != ico.size())
+        return 1;
 
     QFile header(folder.filePath(QStringLiteral("window_icon_pixels.h")));
     if (!header.open(QIODevice::WriteOnly | QIODevice::Truncate))

@@ -2,20 +2,26 @@
 # SPDX-License-Identifier: MIT
 # Qt for Windows, cross-built once from Debian's own Qt source with MinGW-w64 and kept in a cache
 # (FANSEL_CACHE, /var/cache/fan-selection by default); built again only when it is missing. The
-# host tools (moc, uic, rcc) are Debian's own Qt of the same version. Sourced; sets qt_windows to
-# the installed Qt.
+# host tools (moc, uic, rcc) are Debian's own Qt of the same version, so the two always match.
+# Only Core, Gui, Widgets and Test are built. Beside Qt the cache keeps its licence (LGPL-3) and
+# a note of the source it was built from, for the installer. Sourced; sets qt_windows.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cache="${FANSEL_CACHE:-/var/cache/fan-selection}"
-qt_version=$(dpkg-query -W -f='${source:Upstream-Version}' qt6-base-dev | sed 's/+.*//')
-qt_windows="$cache/qt-windows-$qt_version"
+qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+qt_windows="$cache/qt-windows-${qt_package%%+*}"
 if [ ! -f "$qt_windows/.complete" ]; then
     work="$cache/qt-windows-build"
     rm -rf "$work" "$qt_windows"
     mkdir -p "$work"
-    echo "Building Qt $qt_version for Windows once (about 25 minutes on two cores); kept in $qt_windows"
-    (cd "$work" && apt-get source -qq --download-only qt6-base="$(dpkg-query -W -f='${Version}' qt6-base-dev)" >/dev/null &&
-        dpkg-source -x --no-check ./*.dsc src >/dev/null)
+    echo "Building Qt $qt_package for Windows once (about 25 minutes on two cores); kept in $qt_windows"
+    # Debian's source, through the machine's own apt source entry, which must serve sources too.
+    if ! grep -qs 'deb-src' /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; then
+        sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources
+        apt-get update -qq
+    fi
+    (cd "$work" && apt-get source -qq --download-only "qt6-base=$qt_package" >/dev/null 2>&1 &&
+        dpkg-source -x --no-check ./*.dsc src >/dev/null 2>&1)
     mkdir -p "$work/build"
     (cd "$work/build" &&
         "$work/src/configure" -prefix "$qt_windows" -release -shared -opensource -confirm-license \
@@ -27,9 +33,16 @@ if [ ! -f "$qt_windows/.complete" ]; then
             -DQt6HostInfo_DIR=/usr/lib/x86_64-linux-gnu/cmake/Qt6HostInfo \
             -DFEATURE_tabletevent=OFF >"$work/configure.log" 2>&1 ||
         { tail -30 "$work/configure.log"; exit 1; })
+    # Debian's repacked source leaves out the tablet header the Windows platform would include,
+    # hence no tablet input above.
     nice -n 10 cmake --build "$work/build" --parallel "$(nproc)" >"$work/build.log" 2>&1 ||
         { grep -m5 -B2 -A8 'error' "$work/build.log"; exit 1; }
     cmake --install "$work/build" >/dev/null
+    cp "$work/src/LICENSES/LGPL-3.0-only.txt" "$qt_windows/LICENSE.LGPL3.txt"
+    printf '%s\r\n' "Qt $qt_package for Windows (Core, Gui, Widgets), under the GNU LGPL version 3:" \
+        "built with MinGW-w64 from Debian's qt6-base source package, version $qt_package," \
+        "unchanged but for Debian's patches: apt-get source qt6-base=$qt_package" \
+        >"$qt_windows/QT-SOURCE.txt"
     touch "$qt_windows/.complete"
     rm -rf "$work"
 fi

@@ -72,7 +72,12 @@ TEST(LeadingNumber, SaturatesBeyondDoublePrecisionInsteadOfFailing) {
 TEST(LeadingNumber, IgnoresTheProcessLocale) {
     // Under a locale whose decimal point is a comma the period still is the decimal point.
     const std::string previous = std::setlocale(LC_ALL, nullptr);
-    ASSERT_NE(std::setlocale(LC_ALL, "tr_TR.UTF-8"), nullptr)
+#ifdef _WIN32
+    const char* const turkish = "Turkish_Turkey.1254"; // Windows' own name of the locale
+#else
+    const char* const turkish = "tr_TR.UTF-8";
+#endif
+    ASSERT_NE(std::setlocale(LC_ALL, turkish), nullptr)
         << "the Turkish locale is built for the tests; LOCPATH must point at it";
     EXPECT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(leadingNumber("7.5"), 7.5);

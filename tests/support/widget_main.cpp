@@ -10,7 +10,8 @@
 
 int main(int argc, char* argv[]) {
     quietHeadlessPlatform();
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     // Where the tests' own locales are at hand, the window runs under a Turkish locale, whose
     // decimal separator is the comma: the program must not care.
     if (qEnvironmentVariableIsSet("LOCPATH"))
