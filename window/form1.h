@@ -20,10 +20,11 @@
 //    are in cooling_air_window.cpp, motor_window.cpp and fan_window.cpp. Handlers call each other
 //    directly (Combo1_Click runs Combo2_Click; Option1_Click and Command1_Click run
 //    Combo3_Click), never through the toolkit's signals. Beside Form1 stand the adapters to the
-//    toolkit: application (opening the display, or one clear line where it cannot be opened; the
-//    dialog font), PickList, a list whose only signal is the user's pick, ValueLabel, a result
-//    field, with accessible (what a screen reader reads of it), and toolkit (control texts to
-//    numbers and back). Each input and result is tied to its caption (labelled-by), so a screen
+//    toolkit: startup (opening the window platform, or one clear line on what failed),
+//    application (the program's names, icon and screen-reader interfaces), dialog_font (the
+//    narrow dialog font, condensed to the captions where it is missing), PickList, a list whose
+//    only signal is the user's pick, ValueLabel, a result field, with accessible (what a screen
+//    reader reads of it), and toolkit (control texts to numbers and back). Each input and result is tied to its caption (labelled-by), so a screen
 //    reader hears caption, value and unit; the value labels are read by their value.
 //  - app/ holds main and what the desktop reads: the desktop entry, metadata and manual page.
 //
