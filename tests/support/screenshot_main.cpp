@@ -24,8 +24,10 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: window_screenshot OUT.png [WIDTHxHEIGHT]\n");
         return 2;
     }
+#ifndef _WIN32 // (Windows' own headless platform finds no fonts)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
     QApplication app(argc, argv);
     prepareApplication(app);
     Form1 form;
