@@ -124,8 +124,14 @@ in_env "$install_env" bash -euc '
     deps=$(sed -n "s/^Depends: //p" src/debian/tests/control | tr "," " ")
     apt-get install -y -qq --no-install-recommends $deps >/dev/null
 ' || fail "installing what the installed tests need"
-in_env "$install_env" --offline autopkgtest --no-built-binaries /packages/src -- null ||
-    fail "autopkgtest"
+# Its log is long with apt's words; what is shown is the test's own part and the summary.
+log="$install_env/packages/autopkgtest.log"
+status=0
+in_env "$install_env" --offline autopkgtest --no-built-binaries /packages/src -- null \
+    >"$log" 2>&1 || status=$?
+shown=$(sed -n '/: test window: \[-/,/: test window: -*\]/p; /@@@ summary/,$p' "$log")
+echo "${shown:-$(tail -40 "$log")}"
+[ "$status" -eq 0 ] || fail "autopkgtest (status $status)"
 in_env "$install_env" bash -euc '
     apt-get purge -y -qq fan-selection >/dev/null
     left=$(while read -r file; do

@@ -56,7 +56,7 @@ class OverTheBus(DesktopTest):
 
     @classmethod
     def find_window(cls):
-        deadline = time.monotonic() + 30
+        deadline = time.monotonic() + 60
         while time.monotonic() < deadline:
             desktop = cls.Atspi.get_desktop(0)
             for i in range(desktop.get_child_count()):

@@ -43,6 +43,7 @@ class Desktop:
                 raise RuntimeError("the session bus did not start")
             self.env["DBUS_SESSION_BUS_ADDRESS"] = bus
             self.start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+            self._wait_for_accessibility_bus()
             # The AT-SPI client library of this process reads the same buses and display.
             for name in ("DISPLAY", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR",
                          "DBUS_SESSION_BUS_ADDRESS"):
@@ -52,6 +53,19 @@ class Desktop:
             self.__exit__(None, None, None)
             raise
         return self
+
+    def _wait_for_accessibility_bus(self):
+        """Until the launcher owns its name on the session bus, so that the program finds the
+        accessibility bus at its start instead of racing the launcher for it."""
+        deadline = time.monotonic() + 60
+        while subprocess.run(["dbus-send", "--session", "--print-reply",
+                              "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
+                              "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+                             env=self.env, capture_output=True, text=True,
+                             timeout=10).stdout.split()[-1:] != ["true"]:
+            if time.monotonic() > deadline:
+                raise RuntimeError("the accessibility bus did not start")
+            time.sleep(0.1)
 
     def _start_display(self):
         ready, told = os.pipe()
@@ -148,14 +162,14 @@ class Desktop:
         """Starts the program and gives its window the keyboard focus, as a click on it would."""
         program = self.start([self.program])
         if self.session == "wayland":
-            deadline = time.monotonic() + 30
+            deadline = time.monotonic() + 60
             while not any(v["pid"] == program.pid and v["focused"] for v in self.views()):
                 if time.monotonic() > deadline:
                     raise RuntimeError("the window never opened")
                 time.sleep(0.2)
             return program
         self.window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                      str(program.pid)], env=self.env, check=True, timeout=30,
+                                      str(program.pid)], env=self.env, check=True, timeout=60,
                                      capture_output=True, text=True).stdout.split()[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", self.window], env=self.env,
                        check=True, timeout=30)

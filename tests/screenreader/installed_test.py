@@ -16,7 +16,8 @@ class Installed(atspi_test.OverTheBus):
         found = looks.controls(self.window, self.Atspi)
         width = self.window.get_extents(self.Atspi.CoordType.WINDOW).width
         spaces = looks.clear_spaces(self.desktop.screenshot(),
-                                    self.desktop.window_origin(self.program_process), found, width)
+                                    self.desktop.window_origin(self.program_process),
+                                    [(c.get_name(), box, plain) for c, box, plain in found], width)
         self.assertEqual(len(spaces), 30)
         for space, text in spaces:
             with self.subTest(label=text):

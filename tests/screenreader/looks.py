@@ -32,10 +32,11 @@ def colours(picture, origin, box):
 
 
 def clear_spaces(picture, origin, found, window_width):
-    """For each plain label, the clear pixels between its last drawn pixel and the next control
-    on its row (or the window's edge), as (pixels, text); None where it shows nothing."""
+    """For each plain label of `found`, (name, box, plain) triples, the clear pixels between its
+    last drawn pixel and the next control on its row (or the window's edge), as (pixels, name);
+    None where it shows nothing."""
     spaces = []
-    for accessible, (x, y, width, height), plain in found:
+    for name, (x, y, width, height), plain in found:
         if not plain:
             continue
         following = [bx for _, (bx, by, bw, bh), _ in found
@@ -45,5 +46,5 @@ def clear_spaces(picture, origin, found, window_width):
         ink = next((col for col in range(right, x - 1, -1)
                     if any(picture.pixel(origin[0] + col, origin[1] + row) != background
                            for row in range(y, y + height))), None)
-        spaces.append((None if ink is None else right - ink, accessible.get_name()))
+        spaces.append((None if ink is None else right - ink, name))
     return spaces
