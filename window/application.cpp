@@ -3,6 +3,8 @@
 
 #include "accessible.h"
 #include "dialog_font.h"
+#include "form1.h"
+#include "startup.h"
 #include "window_icon.h"
 
 #include <QAccessible>
@@ -16,4 +18,17 @@ void prepareApplication(QApplication& app) {
     QAccessible::installFactory(accessibleControl);
 
     app.setFont(dialogFont());
+}
+
+int runProgram(int argc, char* argv[], const std::function<void(const Form1&)>& closed) {
+    StartUp startUp(argc, argv);
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    Form1 form;
+    form.show();
+    startUp.finished();
+    const int status = QApplication::exec();
+    if (closed)
+        closed(form);
+    return status;
 }

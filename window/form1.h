@@ -21,12 +21,14 @@
 //    directly (Combo1_Click runs Combo2_Click; Option1_Click and Command1_Click run
 //    Combo3_Click), never through the toolkit's signals. Beside Form1 stand the adapters to the
 //    toolkit: startup (opening the window platform, or one clear line on what failed),
-//    application (the program's names, icon and screen-reader interfaces), dialog_font (the
-//    narrow dialog font, condensed to the captions where it is missing), PickList, a list whose
-//    only signal is the user's pick, ValueLabel, a result field, with accessible (what a screen
-//    reader reads of it), and toolkit (control texts to numbers and back). Each input and result is tied to its caption (labelled-by), so a screen
-//    reader hears caption, value and unit; the value labels are read by their value.
-//  - app/ holds main and what the desktop reads: the desktop entry, metadata and manual page.
+//    application (the program's run, names, icon and screen-reader interfaces), dialog_font
+//    (the narrow dialog font, condensed to the captions where it is missing), PickList, a list
+//    whose only signal is the user's pick, ValueLabel, a result field, with accessible (what a
+//    screen reader reads of it), and toolkit (control texts to numbers and back). Each input and
+//    result is tied to its caption (labelled-by), so a screen reader hears caption, value and
+//    unit; the value labels are read by their value.
+//  - app/ holds main and what the desktop reads: the desktop entry, metadata and manual page;
+//    windows/ what Windows reads: the installer, made from the same build.
 //
 // No state lives outside the controls: every handler reads its numbers afresh from the window,
 // so what the user sees is all there is.

@@ -158,9 +158,10 @@ class Desktop:
         self.started.append(process)
         return process
 
-    def open_window(self):
-        """Starts the program and gives its window the keyboard focus, as a click on it would."""
-        program = self.start([self.program])
+    def open_window(self, argv=None, **options):
+        """Starts the program (or the command given) and gives its window the keyboard focus,
+        as a click on it would."""
+        program = self.start(argv or [self.program], **options)
         if self.session == "wayland":
             deadline = time.monotonic() + 60
             while not any(v["pid"] == program.pid and v["focused"] for v in self.views()):
@@ -192,6 +193,10 @@ class Desktop:
             subprocess.run(["xdotool", "key", key], env=self.env, check=True, timeout=10)
             time.sleep(pause)
 
+    def _roots(self, children):
+        """Where the processes to end begin, given each process's children."""
+        return [p.pid for p in self.started]
+
     def _descendants(self):
         children = {}
         for entry in os.listdir("/proc"):
@@ -202,7 +207,7 @@ class Desktop:
                 except OSError:
                     continue
                 children.setdefault(parent, []).append(int(entry))
-        found, todo = [], [p.pid for p in self.started]
+        found, todo = [], self._roots(children)
         while todo:
             pid = todo.pop()
             found.append(pid)

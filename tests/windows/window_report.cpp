@@ -9,7 +9,6 @@
 
 #include "application.h"
 #include "form1.h"
-#include "startup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -50,20 +49,14 @@ QString textOf(const QWidget& control) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    StartUp startUp(argc, argv);
-    QApplication app(argc, argv);
-    prepareApplication(app);
-    Form1 form;
-    form.show();
-    startUp.finished();
-    const int status = QApplication::exec();
-    for (const QWidget* control : form.findChildren<QWidget*>()) {
-        const QString kind = kindOf(*control, form);
-        if (kind.isEmpty())
-            continue;
-        const QRect at(control->mapTo(&form, QPoint()), control->size());
-        std::printf("%s\t%d %d %d %d\t%s\n", qPrintable(kind), at.x(), at.y(), at.width(),
-                    at.height(), textOf(*control).toUtf8().constData());
-    }
-    return status;
+    return runProgram(argc, argv, [](const Form1& form) {
+        for (const QWidget* control : form.findChildren<QWidget*>()) {
+            const QString kind = kindOf(*control, form);
+            if (kind.isEmpty())
+                continue;
+            const QRect at(control->mapTo(&form, QPoint()), control->size());
+            std::printf("%s\t%d %d %d %d\t%s\n", qPrintable(kind), at.x(), at.y(), at.width(),
+                        at.height(), textOf(*control).toUtf8().constData());
+        }
+    });
 }

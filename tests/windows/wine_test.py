@@ -83,12 +83,7 @@ class Wine(Desktop):
     def open(self, argv, **options):
         """Starts a Windows program and gives its window the keyboard focus; the pointer goes to
         the screen's corner, away from any tooltip."""
-        program = self.start(argv, **options)
-        self.window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                      str(program.pid)], env=self.env, check=True, timeout=120,
-                                     capture_output=True, text=True).stdout.split()[0]
-        subprocess.run(["xdotool", "windowfocus", "--sync", self.window], env=self.env,
-                       check=True, timeout=30)
+        program = self.open_window(argv, **options)
         subprocess.run(["xdotool", "mousemove", "0", "0"], env=self.env, check=True, timeout=10)
         time.sleep(1)  # the first paint
         return program
@@ -97,22 +92,8 @@ class Wine(Desktop):
         return {os.path.relpath(os.path.join(folder, name), self.prefix)
                 for folder, _, names in os.walk(self.prefix) for name in names}
 
-    def _descendants(self):
-        children = {}
-        for entry in os.listdir("/proc"):
-            if entry.isdigit():
-                try:
-                    with open(f"/proc/{entry}/stat") as stat:
-                        parent = int(stat.read().rsplit(")", 1)[1].split()[1])
-                except OSError:
-                    continue
-                children.setdefault(parent, []).append(int(entry))
-        found, todo = [], list(children.get(os.getpid(), []))
-        while todo:
-            pid = todo.pop()
-            found.append(pid)
-            todo.extend(children.get(pid, []))
-        return found
+    def _roots(self, children):
+        return list(children.get(os.getpid(), []))
 
     def __exit__(self, *error):
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=30)
