@@ -14,7 +14,7 @@ if [ ! -f "$qt_windows/.complete" ]; then
     work="$cache/qt-windows-build"
     rm -rf "$work" "$qt_windows"
     mkdir -p "$work"
-    echo "Building Qt $qt_package for Windows once (about 25 minutes on two cores); kept in $qt_windows"
+    echo "Building Qt $qt_package for Windows once (about 30 minutes on two cores); kept in $qt_windows"
     # Debian's source, through the machine's own apt source entry, which must serve sources too.
     if ! grep -qs 'deb-src' /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; then
         sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources
