@@ -7,7 +7,7 @@ prefix of the test's own:
     place and every caption clear of the next control;
  2. the installer installs silently (/S) the files it should, with a Start-menu entry; the
     installed fan-selection.exe opens on its own DLLs, and the same keys leave the very same
-    pixels as in the report build; it closes with status 0;
+    pixels as in the report build (kept as SHOTS_DIR/wine-window.png); it closes with status 0;
  3. the uninstaller (/S) takes all of it away again: after a restart of the prefix (which
     removes the uninstaller's own running copy, as Windows does) no file is left.
     wine_test.py SHOTS_DIR INSTALLER WINE_RUN QT_DIR REPORT_EXE"""
@@ -157,7 +157,6 @@ class UnderWine(unittest.TestCase):
         for kind, texts in AFTER_132.items():
             self.assertEqual([t for k, _, t in controls if k == kind], texts)
         size = (455, 269)
-        save_png(picture, (*origin, *size), os.path.join(self.shots, "wine-window.png"))
         type(self).after_calculation = region(picture, origin, size)
         # Every control is drawn at its place: inside its box some pixel differs from the rest;
         # the line differs from the window around it.
@@ -196,6 +195,7 @@ class UnderWine(unittest.TestCase):
         self.wine.keys(*CALCULATION)
         time.sleep(1)
         picture, origin = self.wine.screenshot(), self.wine.window_origin(None)
+        save_png(picture, (*origin, 455, 269), os.path.join(self.shots, "wine-window.png"))
         self.assertEqual(region(picture, origin, (455, 269)), self.after_calculation)
         self.wine.keys("alt+F4")
         self.assertEqual(program.wait(timeout=60), 0)
