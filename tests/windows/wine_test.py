@@ -10,7 +10,7 @@ prefix of the test's own:
     pixels as in the report build (kept as SHOTS_DIR/wine-window.png); it closes with status 0;
  3. the uninstaller (/S) takes all of it away again: after a restart of the prefix (which
     removes the uninstaller's own running copy, as Windows does) no file is left.
-    wine_test.py SHOTS_DIR INSTALLER WINE_RUN QT_DIR REPORT_EXE"""
+    wine_test.py APP_ID SHOTS_DIR INSTALLER WINE_RUN QT_DIR REPORT_EXE"""
 
 import ctypes
 import os
@@ -44,7 +44,7 @@ INSTALLED = sorted([
     "licences/Qt/LICENSE.LGPL3.txt", "licences/Qt/QT-SOURCE.txt", "platforms/qwindows.dll",
     "styles/qwindowsvistastyle.dll"])
 TITLE = "Vidalı Kompresör Soğutucu Fan Seçim Programı"
-UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\org.example.FanSelection"
+UNINSTALLS = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
 PR_SET_CHILD_SUBREAPER = 36
 
 
@@ -131,7 +131,7 @@ def region(picture, origin, size):
 
 
 class UnderWine(unittest.TestCase):
-    shots, installer, wine_run = None, None, None
+    app_id, shots, installer, wine_run = None, None, None, None
 
     @classmethod
     def setUpClass(cls):
@@ -188,7 +188,7 @@ class UnderWine(unittest.TestCase):
         shortcut = os.path.join(self.wine.prefix, "drive_c", "ProgramData", "Microsoft",
                                 "Windows", "Start Menu", "Programs", TITLE + ".lnk")
         self.assertTrue(os.path.isfile(shortcut))
-        self.assertEqual(self.wine.run("wine", "reg", "query", UNINSTALL_KEY), 0)
+        self.assertEqual(self.wine.run("wine", "reg", "query", UNINSTALLS + self.app_id), 0)
 
         # Plain Wine, no path to the build's Qt: the program runs on what was installed.
         program = self.wine.open(["wine", os.path.join(folder, "fan-selection.exe")])
@@ -204,11 +204,12 @@ class UnderWine(unittest.TestCase):
         self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
         self.assertFalse(os.path.exists(folder))
         self.assertFalse(os.path.exists(shortcut))
-        self.assertNotEqual(self.wine.run("wine", "reg", "query", UNINSTALL_KEY), 0)
+        self.assertNotEqual(self.wine.run("wine", "reg", "query", UNINSTALLS + self.app_id), 0)
         self.assertEqual(sorted(self.wine.files() - before), [])
 
 
 if __name__ == "__main__":
-    UnderWine.shots, UnderWine.installer, *UnderWine.wine_run, UnderWine.report = sys.argv[1:]
+    (UnderWine.app_id, UnderWine.shots, UnderWine.installer, *UnderWine.wine_run,
+     UnderWine.report) = sys.argv[1:]
     sys.argv[1:] = []
     unittest.main(verbosity=2)
