@@ -107,27 +107,24 @@ class Wine(Desktop):
         return False
 
 
-def save_png(picture, box, path):
-    """A part of a grab as a PNG file, to be looked at."""
-    x, y, width, height = box
-    rows = b"".join(b"\0" + picture.rgb[((y + row) * picture.width + x) * 3:
-                                         ((y + row) * picture.width + x + width) * 3]
-                    for row in range(height))
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data)))
-    with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height,
-                                                                      8, 2, 0, 0, 0))
-                  + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
-
-
 def region(picture, origin, size):
+    """The rows of pixels of a part of a grab."""
     x, y = origin
     width, height = size
     return [picture.rgb[((y + row) * picture.width + x) * 3:
                         ((y + row) * picture.width + x + width) * 3] for row in range(height)]
+
+
+def save_png(rows, path):
+    """Rows of pixels (region) as a PNG file, to be looked at."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data)))
+    header = struct.pack(">IIBBBBB", len(rows[0]) // 3, len(rows), 8, 2, 0, 0, 0)
+    with open(path, "wb") as out:
+        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                  + chunk(b"IDAT", zlib.compress(b"".join(b"\0" + row for row in rows)))
+                  + chunk(b"IEND", b""))
 
 
 class UnderWine(unittest.TestCase):
@@ -195,8 +192,9 @@ class UnderWine(unittest.TestCase):
         self.wine.keys(*CALCULATION)
         time.sleep(1)
         picture, origin = self.wine.screenshot(), self.wine.window_origin(None)
-        save_png(picture, (*origin, 455, 269), os.path.join(self.shots, "wine-window.png"))
-        self.assertEqual(region(picture, origin, (455, 269)), self.after_calculation)
+        shown = region(picture, origin, (455, 269))
+        save_png(shown, os.path.join(self.shots, "wine-window.png"))
+        self.assertEqual(shown, self.after_calculation)
         self.wine.keys("alt+F4")
         self.assertEqual(program.wait(timeout=60), 0)
 
