@@ -10,6 +10,7 @@
 //   startup_probe floor FILE      builds the floor from that description
 
 #include "application.h"
+#include "describe.h"
 #include "dialog_font.h"
 #include "form1.h"
 
@@ -55,37 +56,11 @@ void reportWhenIdle(QWidget* window) {
     });
 }
 
-// Each control of the window as a line: kind, place in the window, text, and a list's items.
 void describe(const QWidget& window, const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         qFatal("cannot write %s", qPrintable(path));
-    QTextStream out(&file);
-    for (const QWidget* control : window.findChildren<QWidget*>()) {
-        QString kind, text = control->property("text").toString();
-        QStringList items;
-        if (auto* list = qobject_cast<const QComboBox*>(control)) {
-            kind = QStringLiteral("list");
-            for (int i = 0; i < list->count(); ++i)
-                items << list->itemText(i);
-        } else if (auto* label = qobject_cast<const QLabel*>(control)) {
-            kind = label->frameShape() == QFrame::NoFrame ? QStringLiteral("label")
-                                                          : QStringLiteral("result");
-        } else if (qobject_cast<const QRadioButton*>(control)) {
-            kind = QStringLiteral("option");
-        } else if (qobject_cast<const QPushButton*>(control)) {
-            kind = QStringLiteral("button");
-        } else if (qobject_cast<const QLineEdit*>(control) && control->parent() == &window) {
-            kind = QStringLiteral("box");
-        } else if (qobject_cast<const QFrame*>(control) && control->parent() == &window) {
-            kind = QStringLiteral("line");
-        } else {
-            continue; // the parts of a list, and the options' invisible group
-        }
-        const QRect at(control->mapTo(&window, QPoint()), control->size());
-        out << kind << '\t' << at.x() << ' ' << at.y() << ' ' << at.width() << ' ' << at.height()
-            << '\t' << text << '\t' << items.join(QLatin1Char('|')) << '\n';
-    }
+    file.write(describeControls(window).toUtf8());
 }
 
 std::unique_ptr<QWidget> floorWindow(const QString& path) {
@@ -107,7 +82,7 @@ std::unique_ptr<QWidget> floorWindow(const QString& path) {
             list->addItems(fields[3].split(QLatin1Char('|')));
             list->setEditText(QString());
             control = list;
-        } else if (kind == QLatin1String("label") || kind == QLatin1String("result")) {
+        } else if (kind == QLatin1String("caption") || kind == QLatin1String("result")) {
             auto* label = new QLabel(text, window.get());
             if (kind == QLatin1String("result")) { // white, in a sunken border
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);

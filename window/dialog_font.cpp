@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "dialog_font.h"
 
+#include "describe.h"
+
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLabel>
@@ -23,7 +25,7 @@ QList<std::pair<QString, qreal>> captionRooms(const QWidget& window) {
     const QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     for (const QWidget* widget : controls) {
         const auto* label = qobject_cast<const QLabel*>(widget);
-        if (!label || label->frameShape() != QFrame::NoFrame || label->text().isEmpty())
+        if (controlKind(*widget, window) != QLatin1String("caption") || label->text().isEmpty())
             continue;
         int next = window.width();
         for (const QWidget* other : controls)

@@ -18,7 +18,7 @@ if [ ! -f "$qt_windows/.complete" ]; then
     # Debian's source, through the machine's own apt source entry, which must serve sources too.
     if ! grep -qs 'deb-src' /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; then
         sed -i 's/^Types: deb$/Types: deb deb-src/' /etc/apt/sources.list.d/debian.sources
-        apt-get update -qq
+        "$here/../tools/install-missing" --update
     fi
     (cd "$work" && apt-get source -qq --download-only "qt6-base=$qt_package" >/dev/null 2>&1 &&
         dpkg-source -x --no-check ./*.dsc src >/dev/null 2>&1)

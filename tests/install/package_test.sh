@@ -9,15 +9,32 @@
 #  3. installed with apt, without recommendations, into another clean system of that release,
 #     which must bring the dialog font; then tested there as Debian's CI tests it (autopkgtest:
 #     debian/tests), and purged, which must leave none of its files behind.
-#   package_test.sh SOURCE_DIR RELEASE
+# The systems are this run's own, and go with it; the logs of a failure (the package build's,
+# autopkgtest's) stay in EVIDENCE_DIR.
+#   package_test.sh SOURCE_DIR RELEASE EVIDENCE_DIR
 set -euo pipefail
 source_dir=$(cd "$1" && pwd)
 release=$2
-here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+evidence=$3
 env_tool="$source_dir/tools/release-env"
 envs="${FANSEL_CACHE:-/var/cache/fan-selection}/envs"
-build_env="$envs/package-build-$release"
-install_env="$envs/package-install-$release"
+mkdir -p "$envs"
+systems=$(mktemp -d "$envs/package-$release.XXXXXX")
+build_env="$systems/build"
+install_env="$systems/install"
+rm -rf "$evidence"
+mkdir -p "$evidence"
+finish() {
+    local status=$?
+    [ ! -f "$build_env/build/build.log" ] || cp "$build_env/build/build.log" "$evidence/"
+    rm -rf "$systems"
+    if [ "$status" -eq 0 ]; then
+        rm -rf "$evidence"
+    else
+        echo "the logs of this failure are kept in $evidence"
+    fi
+}
+trap finish EXIT
 fail() { echo "FAIL ($release): $*" >&2; exit 1; }
 in_env() { "$env_tool" run "$@"; }
 
@@ -125,7 +142,7 @@ in_env "$install_env" bash -euc '
     apt-get install -y -qq --no-install-recommends $deps >/dev/null
 ' || fail "installing what the installed tests need"
 # Its log is long with apt's words; what is shown is the test's own part and the summary.
-log="$install_env/packages/autopkgtest.log"
+log="$evidence/autopkgtest.log" # written there as it runs, kept also if the test is ended
 status=0
 in_env "$install_env" --offline autopkgtest --no-built-binaries /packages/src -- null \
     >"$log" 2>&1 || status=$?

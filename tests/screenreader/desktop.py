@@ -2,7 +2,11 @@
 """A private desktop for the tests that go through a user's own clients: a virtual display (an
 X server, Xvfb, or a headless Wayland compositor, sway), a D-Bus session bus and the AT-SPI
 accessibility bus, each started here and ended here by its process id, with every process they
-started in turn (the bus daemon the launcher starts, the registry it activates)."""
+started in turn (the bus daemon the launcher starts, the registry it activates).
+
+What a test leaves to look at (the program's messages, Orca's record, each grab) is written as
+it goes into the folder FANSEL_EVIDENCE names, so that it is there even when the test is ended
+for taking too long; it is removed when every test passed, and named when one failed."""
 
 import json
 import os
@@ -15,6 +19,50 @@ import sys
 import tempfile
 import time
 import unittest
+import zlib
+
+
+def evidence_folder():
+    """The folder this test keeps its evidence in, made empty (a temporary one when run alone)."""
+    folder = os.environ.get("FANSEL_EVIDENCE") or tempfile.mkdtemp(prefix="fan-selection-evidence-")
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    return folder
+
+
+EVIDENCE = None
+
+
+def read_facts():
+    """The facts every language's tests share (tests/support/facts.txt): name to words."""
+    path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support", "facts.txt")
+    with open(path, encoding="utf-8") as text:
+        lines = [line.split() for line in text if line.strip() and not line.startswith("#")]
+    return {words[0]: words[1:] for words in lines}
+
+
+FACTS = read_facts()
+
+
+def keep(name):
+    """A path in this test's evidence folder."""
+    global EVIDENCE
+    if EVIDENCE is None:
+        EVIDENCE = evidence_folder()
+    return os.path.join(EVIDENCE, name)
+
+
+def wait_until(condition, seconds, what, pause=0.1):
+    """Waits until condition() gives something true, and returns it; fails saying what never
+    came once the bounded time has passed."""
+    deadline = time.monotonic() + seconds
+    while True:
+        found = condition()
+        if found:
+            return found
+        if time.monotonic() > deadline:
+            raise AssertionError(f"{what} did not happen within {seconds} s")
+        time.sleep(pause)
 
 
 class Desktop:
@@ -22,6 +70,7 @@ class Desktop:
         self.program = program
         self.session = session
         self.started = []
+        self.grabs = 0
 
     def __enter__(self):
         self.home = tempfile.mkdtemp(prefix="fan-selection-desktop-")
@@ -57,20 +106,19 @@ class Desktop:
     def _wait_for_accessibility_bus(self):
         """Until the launcher owns its name on the session bus, so that the program finds the
         accessibility bus at its start instead of racing the launcher for it."""
-        deadline = time.monotonic() + 60
-        while subprocess.run(["dbus-send", "--session", "--print-reply",
-                              "--dest=org.freedesktop.DBus", "/org/freedesktop/DBus",
-                              "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
-                             env=self.env, capture_output=True, text=True,
-                             timeout=10).stdout.split()[-1:] != ["true"]:
-            if time.monotonic() > deadline:
-                raise RuntimeError("the accessibility bus did not start")
-            time.sleep(0.1)
+        wait_until(lambda: subprocess.run(
+            ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+             "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:org.a11y.Bus"],
+            env=self.env, capture_output=True, text=True, timeout=10).stdout.split()[-1:] == ["true"],
+            60, "the accessibility bus starting")
 
     def _start_display(self):
+        """Xvfb on a display number of its own choosing. -noreset: an X server without it resets
+        itself whenever its last client leaves (the accessibility bus launcher, once it has set
+        its address on the root window), and a client that connects in that moment is refused."""
         ready, told = os.pipe()
         self.start(["Xvfb", "-displayfd", str(told), "-screen", "0", "1280x1024x24",
-                    "-dpi", "96", "-nolisten", "tcp"], pass_fds=(told,))
+                    "-dpi", "96", "-nolisten", "tcp", "-noreset"], pass_fds=(told,))
         os.close(told)
         number = b""
         while not number.endswith(b"\n"):
@@ -102,28 +150,29 @@ class Desktop:
                "WLR_LIBINPUT_NO_DEVICES": "1"}
         self.started.append(subprocess.Popen(argv, env=env, stdin=subprocess.DEVNULL,
                                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
-        deadline = time.monotonic() + 30
-        while True:
+        def sockets():
             names = os.listdir(folder)
-            sockets = [n for n in names if n.startswith("wayland-") and not n.endswith(".lock")]
+            wayland = [n for n in names if n.startswith("wayland-") and not n.endswith(".lock")]
             ipc = [n for n in names if n.startswith("sway-ipc")]
-            if sockets and ipc:
-                break
-            if time.monotonic() > deadline:
-                raise RuntimeError("the compositor did not start")
-            time.sleep(0.1)
+            return wayland and ipc and (wayland, ipc)
+        sockets, ipc = wait_until(sockets, 30, "the compositor starting")
         self.env.update(WAYLAND_DISPLAY=os.path.join(folder, sockets[0]),
                         SWAYSOCK=os.path.join(folder, ipc[0]), QT_QPA_PLATFORM="wayland")
 
     def screenshot(self):
-        """The whole screen as the display server shows it (xwd on X11, grim on Wayland)."""
+        """The whole screen as the display server shows it (xwd on X11, grim on Wayland); each
+        grab is kept with the evidence."""
         if self.session == "wayland":
             data = subprocess.run(["grim", "-t", "ppm", "-"], env=self.env, check=True,
                                   timeout=20, capture_output=True).stdout
-            return Picture.from_ppm(data)
-        data = subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True, timeout=20,
-                              capture_output=True).stdout
-        return Picture.from_xwd(data)
+            picture = Picture.from_ppm(data)
+        else:
+            data = subprocess.run(["xwd", "-root", "-silent"], env=self.env, check=True,
+                                  timeout=20, capture_output=True).stdout
+            picture = Picture.from_xwd(data)
+        self.grabs += 1
+        picture.save(keep(f"grab-{self.grabs}.png"))
+        return picture
 
     def window_origin(self, program):
         """Where the top-left corner of the program's window content is on the screen."""
@@ -153,7 +202,13 @@ class Desktop:
         return list(walk(self.sway("-t", "get_tree")))
 
     def start(self, argv, **options):
+        """Starts a process of the desktop's own; what it says goes to the evidence, unless the
+        caller takes it."""
         options.setdefault("stdin", subprocess.DEVNULL)
+        if "stderr" not in options:
+            log = open(keep(os.path.basename(argv[0]) + ".log"), "ab")
+            options["stderr"] = log
+            options.setdefault("stdout", log)
         process = subprocess.Popen(argv, env=self.env, **options)
         self.started.append(process)
         return process
@@ -163,11 +218,8 @@ class Desktop:
         as a click on it would."""
         program = self.start(argv or [self.program], **options)
         if self.session == "wayland":
-            deadline = time.monotonic() + 60
-            while not any(v["pid"] == program.pid and v["focused"] for v in self.views()):
-                if time.monotonic() > deadline:
-                    raise RuntimeError("the window never opened")
-                time.sleep(0.2)
+            wait_until(lambda: any(v["pid"] == program.pid and v["focused"] for v in self.views()),
+                       60, "the window opening with the focus", pause=0.2)
             return program
         self.window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
                                       str(program.pid)], env=self.env, check=True, timeout=60,
@@ -248,6 +300,25 @@ class Picture:
         at = (y * self.width + x) * 3
         return self.rgb[at:at + 3]
 
+    def rows(self, origin, size):
+        """The rows of pixels of a part of the grab."""
+        (x, y), (width, height) = origin, size
+        return [self.rgb[((y + row) * self.width + x) * 3:
+                         ((y + row) * self.width + x + width) * 3] for row in range(height)]
+
+    def save(self, path, origin=(0, 0), size=None):
+        """The grab, or a part of it, as a PNG file to be looked at."""
+        rows = self.rows(origin, size or (self.width, self.height))
+
+        def chunk(kind, data):
+            return (struct.pack(">I", len(data)) + kind + data
+                    + struct.pack(">I", zlib.crc32(kind + data)))
+        header = struct.pack(">IIBBBBB", len(rows[0]) // 3, len(rows), 8, 2, 0, 0, 0)
+        with open(path, "wb") as out:
+            out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+                      + chunk(b"IDAT", zlib.compress(b"".join(b"\0" + r for r in rows), 1))
+                      + chunk(b"IEND", b""))
+
     @classmethod
     def from_ppm(cls, data):
         magic, width, height, depth, pixels = data.split(maxsplit=4)
@@ -294,8 +365,17 @@ class DesktopTest(unittest.TestCase):
         cls.desktop.__exit__(None, None, None)
 
 
-def main():
-    """Runs the tests of the calling script on the program its first argument names."""
-    if len(sys.argv) > 1:
+def main(program_argument=True):
+    """Runs the tests of the calling script (on the program its first argument names, unless the
+    script took its arguments itself), and keeps or clears the evidence."""
+    # A test ended from outside (its time limit) still ends what it started.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("ended from outside"))
+    if program_argument and len(sys.argv) > 1:
         DesktopTest.program = sys.argv.pop(1)
-    unittest.main(module="__main__", verbosity=2)
+    keep("")
+    result = unittest.main(module="__main__", verbosity=2, exit=False).result
+    if result.wasSuccessful():
+        shutil.rmtree(EVIDENCE, ignore_errors=True)
+    else:
+        print(f"\nwhat this test left to look at is kept in {EVIDENCE}", file=sys.stderr)
+    sys.exit(0 if result.wasSuccessful() else 1)

@@ -8,6 +8,7 @@
 // the picture of a high-density screen.
 
 #include "application.h"
+#include "describe.h"
 #include "form1.h"
 
 #include <QApplication>
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
     int blank = 0;
     const double scale = picture.devicePixelRatio();
     for (const QLabel* result : form.findChildren<QLabel*>()) {
-        if (result->frameShape() == QFrame::NoFrame)
+        if (controlKind(*result, form) != QLatin1String("result"))
             continue;
         const QRect inside = result->geometry().adjusted(2, 2, -2, -2);
         const QRgb background =

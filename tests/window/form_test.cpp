@@ -2,6 +2,8 @@
 // The window as a person first meets it: controls in place, lists filled, keyboard order, what
 // counts as a pick, the text box's limit, and the way out.
 
+#include "describe.h"
+#include "facts.h"
 #include "person.h"
 
 #include <QApplication>
@@ -79,7 +81,7 @@ TEST(Window, PutsEveryControlAtItsPlace) {
 // Where its text stands: a caption's text, or the whole box of any other control.
 QRect inkOf(const QWidget* control) {
     const auto* label = qobject_cast<const QLabel*>(control);
-    if (!label || label->frameShape() != QFrame::NoFrame || control->objectName() == "Line1")
+    if (controlKind(*control, *control->window()) != "caption")
         return control->geometry();
     return {label->pos(),
             QSize(label->fontMetrics().horizontalAdvance(label->text()), label->height())};
@@ -90,8 +92,7 @@ TEST(Window, NoCaptionRunsIntoAnotherControl) {
     const QList<QWidget*> controls =
         person.window().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (const QWidget* caption : controls) {
-        const auto* label = qobject_cast<const QLabel*>(caption);
-        if (!label || label->frameShape() != QFrame::NoFrame)
+        if (controlKind(*caption, person.window()) != "caption")
             continue;
         for (const QWidget* other : controls) {
             if (other == caption)
@@ -128,7 +129,7 @@ TEST(Window, ShowsEveryCaptionWhole) {
         EXPECT_LE(needed, label->contentsRect().width())
             << label->objectName().toStdString() << " \"" << label->text().toStdString() << '"';
     }
-    EXPECT_EQ(captions, 30);
+    EXPECT_EQ(captions, factNumber("captions"));
     for (const char* name : {"Command1", "Command3"}) {
         const QPushButton* b = person.button(name);
         EXPECT_LE(b->fontMetrics().horizontalAdvance(b->text()) + 8, b->width()) << name;
