@@ -4,6 +4,7 @@
 #include "describe.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QList>
@@ -48,15 +49,22 @@ bool fits(const QFont& font, const QList<std::pair<QString, qreal>>& rooms) {
 } // namespace
 
 QFont dialogFont() {
-    // The places were drawn for a narrow 8-point sans-serif: Windows' MS Sans Serif, or here
-    // Liberation Sans Narrow. Where neither is installed a common sans-serif is named, never left
-    // to the font system's substitute for a missing family (which may be a monospace), and the
-    // window condenses it to fit (fittedToCaptions).
+    // The places were drawn for a narrow 8-point sans-serif: Windows' MS Sans Serif. On Windows
+    // that is a bitmap font in a few fixed sizes, coarse at 8 points and worse when the screen
+    // is scaled, so a scalable face that every Windows has is taken there: Microsoft Sans Serif,
+    // MS Sans Serif's TrueType twin of the same widths, or Tahoma or Segoe UI. Elsewhere
+    // Liberation Sans Narrow is the closest. Where none is installed a common sans-serif is
+    // named, never left to the font system's substitute for a missing family (which may be a
+    // monospace), and the window condenses it to fit (fittedToCaptions).
     const QStringList installed = QFontDatabase::families();
     QString family = QStringLiteral("Sans Serif");
-    for (const char* wanted :
-         {"Liberation Sans Narrow", "MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans",
-          "Arimo", "Arial", "DejaVu Sans", "Noto Sans", "Tahoma"})
+    for (const char* wanted : {
+#ifdef Q_OS_WIN
+             "Microsoft Sans Serif", "Tahoma", "Segoe UI", "Liberation Sans Narrow",
+#else
+             "Liberation Sans Narrow", "MS Sans Serif", "Microsoft Sans Serif",
+#endif
+             "Liberation Sans", "Arimo", "Arial", "DejaVu Sans", "Noto Sans", "Tahoma"})
         if (installed.contains(QString::fromLatin1(wanted), Qt::CaseInsensitive)) {
             family = QString::fromLatin1(wanted);
             break;
@@ -65,6 +73,22 @@ QFont dialogFont() {
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;
+}
+
+void roomForGlyphs(QWidget& window) {
+    for (QLabel* label : window.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        if (controlKind(*label, window) != QLatin1String("caption"))
+            continue;
+        // The text stands at the top of its box: its baseline one ascent below the top.
+        const QFontMetrics metrics(label->font());
+        const QRect ink = metrics.tightBoundingRect(label->text());
+        const int above = std::max(0, -(metrics.ascent() + ink.top()));
+        const int below = std::max(0, metrics.ascent() + ink.bottom() + 1 - label->height());
+        if (above == 0 && below == 0)
+            continue;
+        label->setGeometry(label->geometry().adjusted(0, -above, 0, below));
+        label->setContentsMargins(0, above, 0, 0);
+    }
 }
 
 QFont fittedToCaptions(const QWidget& window) {

@@ -110,6 +110,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
     // The captions' places fit the narrow dialog font; another font is condensed to fit them.
     if (const QFont fitted = fittedToCaptions(*this); fitted != font())
         setFont(fitted);
+    roomForGlyphs(*this);
     wireEvents();
     Form_Load();
 

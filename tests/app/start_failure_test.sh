@@ -38,7 +38,7 @@ check "a Wayland socket that is gone" "cannot reach the Wayland display \"$work/
     WAYLAND_DISPLAY="$work/gone"
 
 # A working X display beside the failures that follow.
-Xvfb -displayfd 1 -nolisten tcp -screen 0 1024x768x24 >"$work/display" 2>/dev/null &
+Xvfb -displayfd 1 -nolisten tcp -noreset -screen 0 1024x768x24 >"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 display=":$(head -1 "$work/display")"
