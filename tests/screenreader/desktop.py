@@ -70,6 +70,7 @@ class Desktop:
         self.program = program
         self.session = session
         self.started = []
+        self.logs = []
         self.grabs = 0
 
     def __enter__(self):
@@ -207,6 +208,7 @@ class Desktop:
         options.setdefault("stdin", subprocess.DEVNULL)
         if "stderr" not in options:
             log = open(keep(os.path.basename(argv[0]) + ".log"), "ab")
+            self.logs.append(log)
             options["stderr"] = log
             options.setdefault("stdout", log)
         process = subprocess.Popen(argv, env=self.env, **options)
@@ -284,6 +286,8 @@ class Desktop:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
+        for log in self.logs:
+            log.close()
         shutil.rmtree(self.home, ignore_errors=True)
         if self.session == "wayland":
             shutil.rmtree(self.compositor_home, ignore_errors=True)

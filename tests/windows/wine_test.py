@@ -1,213 +1,229 @@
 # SPDX-License-Identifier: MIT
 """The Windows program and its installer under Wine, on a virtual X display, in a fresh Wine
-prefix of the test's own:
- 1. the window, opened as the program opens it by the report build (window_report.exe), takes a
-    calculation made with real key presses, and on closing reports each control's place and
-    text: the results are those of the calculation, the grab shows every control drawn at its
-    place and every caption clear of the next control;
- 2. the installer installs silently (/S) the files it should, with a Start-menu entry; the
-    installed fan-selection.exe opens on its own DLLs, and the same keys leave the very same
-    pixels as in the report build (kept as SHOTS_DIR/wine-window.png); it closes with status 0;
- 3. the uninstaller (/S) takes all of it away again: after a restart of the prefix (which
-    removes the uninstaller's own running copy, as Windows does) no file is left.
-    wine_test.py APP_ID SHOTS_DIR INSTALLER WINE_RUN QT_DIR REPORT_EXE"""
+prefix of the test's own that sees only Windows' own fonts (wine.py):
+ 1. the window, opened as the program opens it by the report build (window_report.exe), at each
+    of Windows' display scales, 100, 125, 150 and 200 % (96 to 192 dots per inch): real key
+    presses make the worked calculation, and once closed it reports its font and each control's
+    place and text. The results are those of the calculation, every caption is drawn whole; on
+    the grab the window is in proportion, every control is drawn at its scaled place and every
+    caption and unit stands clear of the next control (grabs kept as SHOTS/wine-window-DPI.png);
+ 2. for all users (/S, with the rights Wine always gives): an older version, with a file the
+    new one no longer has, is installed, and the new one over it leaves one folder, one entry
+    and no stale file; the installed program draws the very pixels of the report build; an
+    install while it runs waits for it to close; the uninstall takes all of it away;
+ 3. for the current user alone (/S /CurrentUser), as a user without administrator rights
+    installs: into the user's own programs folder, with the Start-menu entry and the entry among
+    the installed programs under the user, nothing in Program Files or HKLM; and uninstalled.
+    wine_test.py APP_ID VERSION SHOTS_DIR INSTALLER INSTALLER_NSI STAGE_DIR WINE_RUN QT_DIR REPORT_EXE"""
 
-import ctypes
 import os
-import struct
+import pwd
+import shutil
 import subprocess
 import sys
-import tempfile
-import time
 import unittest
-import zlib
+
+from wine import Wine, save
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "screenreader"))
 import looks  # noqa: E402
-from desktop import Desktop  # noqa: E402
+from desktop import FACTS, keep, main  # noqa: E402
 
-# From the air requirement: Tab to the compressor list, 13 arrow presses pick 132 kW, then back to
-# "Hesapla" and Space.
-CALCULATION = ["Tab"] * 4 + ["Down"] * 13 + ["shift+Tab", "shift+Tab", "space"]
-# What the window then shows, in the order the window makes its controls: the inputs, the result
-# boxes, the speed options.
-AFTER_132 = {
-    "list": ["132", "132", "3"],
-    "box": ["21900"],
-    "result": ["350", "950", "4ZL", "800", "9", "32.5", "2.88", "19700", "300", "28", "AGM100",
-               "6.9"],
-    "option": ["3000", "1405", "1000"],
-}
+AFTER_132 = {"list": [*FACTS["inputs"][:2], FACTS["inputs"][3]], "box": [FACTS["inputs"][2]],
+             "result": FACTS["results"], "option": FACTS["speeds"]}
+SIZE = tuple(int(n) for n in FACTS["size"])
 INSTALLED = sorted([
     "fan-selection.exe", "uninstall.exe", "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
     "libgcc_s_seh-1.dll", "libstdc++-6.dll", "libwinpthread-1.dll", "LICENSE.txt",
     "licences/Qt/LICENSE.LGPL3.txt", "licences/Qt/QT-SOURCE.txt", "platforms/qwindows.dll",
     "styles/qwindowsvistastyle.dll"])
 TITLE = "Vidalı Kompresör Soğutucu Fan Seçim Programı"
-UNINSTALLS = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
-PR_SET_CHILD_SUBREAPER = 36
+UNINSTALLS = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\"
+# Windows' own scalable faces (Wine's stand-ins for them among its fonts).
+WINDOWS_FACES = ("Microsoft Sans Serif", "Tahoma", "Segoe UI")
 
 
-class Wine(Desktop):
-    """A virtual X display and a fresh Wine prefix. Wine's own processes (its server, its
-    services) leave their parent; this process takes them in as their subreaper, so that it
-    finds and ends every one of them by its id."""
-
-    def __init__(self):
-        super().__init__(program=None)
-
-    def __enter__(self):
-        ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
-        self.home = tempfile.mkdtemp(prefix="fan-selection-wine-")
-        self.prefix = os.path.join(self.home, "prefix")
-        # No menu entries on the host for the Start-menu entry the installer makes.
-        self.env = {"PATH": os.environ["PATH"], "HOME": self.home, "LANG": "C.UTF-8",
-                    "WINEPREFIX": self.prefix, "WINEDEBUG": "-all",
-                    "WINEDLLOVERRIDES": "mscoree,mshtml,winemenubuilder.exe="}
-        try:
-            self._start_display()
-            self.run("wineboot", "--init")
-        except BaseException:
-            self.__exit__(None, None, None)
-            raise
-        return self
-
-    def run(self, *argv, timeout=120):
-        """Runs a Wine command to its end, and then waits until every process of the prefix has
-        ended (an uninstaller, for one, goes on in a copy of itself)."""
-        status = subprocess.run(argv, env=self.env, stdin=subprocess.DEVNULL, timeout=timeout,
-                                capture_output=True).returncode
-        subprocess.run(["wineserver", "-w"], env=self.env, timeout=timeout)
-        return status
-
-    def open(self, argv, **options):
-        """Starts a Windows program and gives its window the keyboard focus; the pointer goes to
-        the screen's corner, away from any tooltip."""
-        program = self.open_window(argv, **options)
-        subprocess.run(["xdotool", "mousemove", "0", "0"], env=self.env, check=True, timeout=10)
-        time.sleep(1)  # the first paint
-        return program
-
-    def files(self):
-        return {os.path.relpath(os.path.join(folder, name), self.prefix)
-                for folder, _, names in os.walk(self.prefix) for name in names}
-
-    def _roots(self, children):
-        return list(children.get(os.getpid(), []))
-
-    def __exit__(self, *error):
-        subprocess.run(["wineserver", "-k"], env=self.env, timeout=30)
-        super().__exit__(*error)
-        # The processes taken in are this one's children now: their ends are collected here.
-        try:
-            while os.waitpid(-1, os.WNOHANG)[0]:
-                pass
-        except ChildProcessError:
-            pass
-        return False
-
-
-def region(picture, origin, size):
-    """The rows of pixels of a part of a grab."""
-    x, y = origin
-    width, height = size
-    return [picture.rgb[((y + row) * picture.width + x) * 3:
-                        ((y + row) * picture.width + x + width) * 3] for row in range(height)]
-
-
-def save_png(rows, path):
-    """Rows of pixels (region) as a PNG file, to be looked at."""
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data)))
-    header = struct.pack(">IIBBBBB", len(rows[0]) // 3, len(rows), 8, 2, 0, 0, 0)
-    with open(path, "wb") as out:
-        out.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-                  + chunk(b"IDAT", zlib.compress(b"".join(b"\0" + row for row in rows)))
-                  + chunk(b"IEND", b""))
+def scaled(box, scale):
+    """A box in the window's own pixels as it lies on a screen at that scale."""
+    x, y, width, height = box
+    return (round(x * scale), round(y * scale), round((x + width) * scale) - round(x * scale),
+            round((y + height) * scale) - round(y * scale))
 
 
 class UnderWine(unittest.TestCase):
-    app_id, shots, installer, wine_run = None, None, None, None
+    app_id = version = shots = installer = nsi = stage = report = None
+    wine_run = []
 
     @classmethod
     def setUpClass(cls):
         cls.wine = Wine().__enter__()
+        cls.user = os.path.join(cls.wine.prefix, "drive_c", "users",
+                                pwd.getpwuid(os.getuid()).pw_name)
 
     @classmethod
     def tearDownClass(cls):
         cls.wine.__exit__(None, None, None)
 
-    def test_1_keys_make_a_calculation_in_the_window_drawn_as_it_should_be(self):
-        report = self.wine.open([*self.wine_run, self.report], stdout=subprocess.PIPE, text=True)
-        self.wine.keys(*CALCULATION)
-        time.sleep(1)
-        picture, origin = self.wine.screenshot(), self.wine.window_origin(None)
+    def calculate(self, argv, **options):
+        """Opens a program, makes the worked calculation with keys; the settled grab."""
+        program = self.wine.open(argv, **options)
+        self.wine.keys(*FACTS["keys"])
+        return program, self.wine.settled()
+
+    def test_1_the_window_at_each_scale_in_windows_own_fonts(self):
+        for dpi in (96, 120, 144, 192):
+            with self.subTest(dpi=dpi):
+                self.window_at(dpi, dpi / 96)
+        self.wine.set_dpi(96)
+
+    def window_at(self, dpi, scale):
+        self.wine.set_dpi(dpi)
+        report, (picture, origin) = self.calculate([*self.wine_run, self.report],
+                                                   stdout=subprocess.PIPE, text=True)
+        size = self.wine.window_size()
+        shown = save(picture, origin, size, f"window-{dpi}.png")
+        shutil.copy(keep(f"window-{dpi}.png"), os.path.join(self.shots, f"wine-window-{dpi}.png"))
+        if dpi == 96:
+            type(self).after_calculation = shown
         self.wine.keys("alt+F4")
         output, _ = report.communicate(timeout=60)
         self.assertEqual(report.returncode, 0)
-        controls = []
-        for line in output.splitlines():
-            kind, place, text = line.split("\t")
-            controls.append((kind, tuple(map(int, place.split())), text))
-        self.assertEqual(len(controls), 52)
+        lines = [line.split("\t") for line in output.splitlines()]
+        font = [text for kind, _, text, _ in lines if kind == "font"]
+        self.assertTrue(font and font[0].startswith(WINDOWS_FACES), font)
+        self.assertEqual([(text, ink) for kind, ink, text, _ in lines if kind == "clipped"], [])
+        controls = [(kind, tuple(map(int, place.split())), text) for kind, place, text, _ in lines
+                    if kind not in ("font", "clipped")]
+        self.assertEqual(len(controls), int(FACTS["controls"][0]))
         for kind, texts in AFTER_132.items():
             self.assertEqual([t for k, _, t in controls if k == kind], texts)
-        size = (455, 269)
-        type(self).after_calculation = region(picture, origin, size)
-        # Every control is drawn at its place: inside its box some pixel differs from the rest;
-        # the line differs from the window around it.
-        for kind, (x, y, width, height), text in controls:
+        # In proportion: the window, and each control at its scaled place, drawn there (inside
+        # its box some pixel differs from the rest; the line differs from the window around it).
+        for wanted, got in zip(SIZE, size):
+            self.assertLessEqual(abs(round(wanted * scale) - got), 1, size)
+        for kind, box, text in controls:
             with self.subTest(kind=kind, text=text):
+                x, y, width, height = scaled(box, scale)
                 inside = looks.colours(picture, origin, (x, y, width, height))
                 if kind == "line":
-                    self.assertFalse(inside & looks.colours(picture, origin, (x, y - 3, width, 1)))
+                    above = looks.colours(picture, origin, (x, y - round(3 * scale), width, 1))
+                    self.assertFalse(inside & above)
                 else:
                     self.assertGreater(len(inside), 1)
-        spaces = looks.clear_spaces(picture, origin,
-                                    [(t, place, k == "caption") for k, place, t in controls],
-                                    size[0])
-        self.assertEqual(len(spaces), 30)
+        spaces = looks.clear_spaces(
+            picture, origin, [(t, scaled(box, scale), k == "caption") for k, box, t in controls],
+            size[0])
+        self.assertEqual(len(spaces), int(FACTS["captions"][0]))
         for space, text in spaces:
             with self.subTest(caption=text):
                 self.assertIsNotNone(space, "shows nothing")
-                self.assertGreaterEqual(space, 4)
-        print("\nsmallest clear space after a caption under Wine: %d px, after \"%s\"" %
-              min(spaces), file=sys.stderr)
+                self.assertGreaterEqual(space, round(4 * scale))
+        print("\nat %d dpi in %s: the window %dx%d, smallest clear space after a caption %d px,"
+              " after \"%s\"" % (dpi, font[0], *size, *min(spaces)), file=sys.stderr)
 
-    def test_2_the_installer_installs_a_program_that_works_and_uninstalls_it_all(self):
+    def entry(self, root, value):
+        """A value of the program's entry among the installed programs, or None."""
+        out = subprocess.run(["wine", "reg", "query", root + UNINSTALLS + self.app_id, "/v", value],
+                             env=self.wine.env, capture_output=True, text=True, timeout=60).stdout
+        subprocess.run(["wineserver", "-w"], env=self.wine.env, timeout=60)
+        found = [line.split(None, 2) for line in out.splitlines() if line.strip().startswith(value)]
+        return found[0][2].strip() if found else None
+
+    def listing(self, folder):
+        return sorted(os.path.relpath(os.path.join(d, n), folder)
+                      for d, _, names in os.walk(folder) for n in names)
+
+    def older_installer(self):
+        """The same installer as an older version, which also had a file the new one has not."""
+        stage = keep("older-stage")
+        shutil.copytree(self.stage, stage)
+        with open(os.path.join(stage, "stale.dll"), "wb") as stale:
+            stale.write(b"an older version's library")
+        older = keep("older-setup.exe")
+        subprocess.run(["makensis", "-V2", "-INPUTCHARSET", "UTF8", "-DVERSION=0.9.0",
+                        f"-DSTAGE={stage}", f"-DOUTFILE={older}", self.nsi], check=True,
+                       timeout=300)
+        return older
+
+    def test_2_for_all_users_over_an_older_version_and_while_the_program_runs(self):
         before = self.wine.files()
-        self.assertEqual(self.wine.run("wine", self.installer, "/S"), 0)
         folder = os.path.join(self.wine.prefix, "drive_c", "Program Files", "Fan Selection")
-        installed = sorted(os.path.relpath(os.path.join(d, n), folder)
-                           for d, _, names in os.walk(folder) for n in names)
-        self.assertEqual(installed, INSTALLED)
+        self.assertEqual(self.wine.run("wine", self.older_installer(), "/S"), 0)
+        self.assertIn("stale.dll", self.listing(folder))
+        self.assertEqual(self.entry("HKLM", "DisplayVersion"), "0.9.0")
+
+        self.assertEqual(self.wine.run("wine", self.installer, "/S"), 0)
+        self.assertEqual(self.listing(folder), INSTALLED)
+        self.assertEqual(os.listdir(os.path.dirname(folder)).count("Fan Selection"), 1)
+        self.assertEqual(self.entry("HKLM", "DisplayVersion"), self.version)
+        self.assertEqual(self.entry("HKLM", "QuietUninstallString"),
+                         '"C:\\Program Files\\Fan Selection\\uninstall.exe" /AllUsers /S')
+        self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
         shortcut = os.path.join(self.wine.prefix, "drive_c", "ProgramData", "Microsoft",
                                 "Windows", "Start Menu", "Programs", TITLE + ".lnk")
         self.assertTrue(os.path.isfile(shortcut))
-        self.assertEqual(self.wine.run("wine", "reg", "query", UNINSTALLS + self.app_id), 0)
 
         # Plain Wine, no path to the build's Qt: the program runs on what was installed.
-        program = self.wine.open(["wine", os.path.join(folder, "fan-selection.exe")])
-        self.wine.keys(*CALCULATION)
-        time.sleep(1)
-        picture, origin = self.wine.screenshot(), self.wine.window_origin(None)
-        shown = region(picture, origin, (455, 269))
-        save_png(shown, os.path.join(self.shots, "wine-window.png"))
+        exe = os.path.join(folder, "fan-selection.exe")
+        program, (picture, origin) = self.calculate(["wine", exe])
+        shown = save(picture, origin, SIZE, "installed-window.png")
+        shutil.copy(keep("installed-window.png"), os.path.join(self.shots, "wine-window.png"))
         self.assertEqual(shown, self.after_calculation)
+        # An install while it runs waits for it to close, and replaces nothing meanwhile (a file
+        # put into the folder stands until the install goes on, which removes the folder whole).
+        marker = os.path.join(folder, "marker")
+        open(marker, "w").close()
+        again = subprocess.Popen(["wine", self.installer, "/S"], env=self.wine.env,
+                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+        with self.assertRaises(subprocess.TimeoutExpired):
+            again.wait(timeout=5)
+        self.assertTrue(os.path.exists(marker))
         self.wine.keys("alt+F4")
         self.assertEqual(program.wait(timeout=60), 0)
+        self.assertEqual(again.wait(timeout=90), 0)
+        self.assertEqual(self.listing(folder), INSTALLED)
 
         self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"), "/S"), 0)
         self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
         self.assertFalse(os.path.exists(folder))
         self.assertFalse(os.path.exists(shortcut))
-        self.assertNotEqual(self.wine.run("wine", "reg", "query", UNINSTALLS + self.app_id), 0)
+        self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
         self.assertEqual(sorted(self.wine.files() - before), [])
+
+    def test_3_for_the_current_user_alone(self):
+        before = self.wine.files()
+        self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
+        self.assertEqual(self.wine.run("wine", self.installer, "/S", "/CurrentUser"), 0)
+        folder = os.path.join(self.user, "AppData", "Local", "Programs", "Fan Selection")
+        self.assertEqual(self.listing(folder), INSTALLED)
+        shortcut = os.path.join(self.user, "AppData", "Roaming", "Microsoft", "Windows",
+                                "Start Menu", "Programs", TITLE + ".lnk")
+        self.assertTrue(os.path.isfile(shortcut))
+        self.assertEqual(self.entry("HKCU", "DisplayVersion"), self.version)
+        self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
+        # Nothing beside the user's own files: no Program Files, no HKLM.
+        added = self.wine.files() - before
+        self.assertEqual([f for f in added if not f.startswith("drive_c/users/")
+                          and f != "user.reg"], [])
+        with open(os.path.join(self.wine.prefix, "system.reg"), encoding="utf-8",
+                  errors="replace") as machine:
+            self.assertFalse(self.app_id in machine.read(), "HKLM names the program")
+        print("\ninstalled for the current user:", *sorted(added), sep="\n    ", file=sys.stderr)
+
+        quiet = self.entry("HKCU", "QuietUninstallString")
+        self.assertTrue(quiet.endswith("uninstall.exe\" /CurrentUser /S"), quiet)
+        self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"),
+                                       "/CurrentUser", "/S"), 0)
+        self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
+        self.assertFalse(os.path.exists(folder))
+        self.assertFalse(os.path.exists(shortcut))
+        self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
+        self.assertEqual(sorted(f for f in self.wine.files() - before if f != "user.reg"), [])
 
 
 if __name__ == "__main__":
-    (UnderWine.app_id, UnderWine.shots, UnderWine.installer, *UnderWine.wine_run,
-     UnderWine.report) = sys.argv[1:]
+    (UnderWine.app_id, UnderWine.version, UnderWine.shots, UnderWine.installer, UnderWine.nsi,
+     UnderWine.stage, *UnderWine.wine_run, UnderWine.report) = sys.argv[1:]
     sys.argv[1:] = []
-    unittest.main(verbosity=2)
+    main(program_argument=False)
