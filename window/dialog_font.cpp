@@ -10,6 +10,7 @@
 #include <QList>
 #include <QStringList>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -79,15 +80,23 @@ void roomForGlyphs(QWidget& window) {
     for (QLabel* label : window.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (controlKind(*label, window) != QLatin1String("caption"))
             continue;
-        // The text stands at the top of its box: its baseline one ascent below the top.
-        const QFontMetrics metrics(label->font());
-        const QRect ink = metrics.tightBoundingRect(label->text());
-        const int above = std::max(0, -(metrics.ascent() + ink.top()));
-        const int below = std::max(0, metrics.ascent() + ink.bottom() + 1 - label->height());
-        if (above == 0 && below == 0)
+        // The text stands at the top left of its box: its baseline one ascent below the top. A
+        // letter may reach past its own origin (the "A" of some faces leans out to the left) and
+        // past the ascent (the dot of "İ"); and on a scaled screen the hinted letters are not
+        // quite as wide as they measure here. Each side keeps a pixel to spare.
+        const QFontMetricsF metrics(label->font());
+        const QRectF ink = metrics.tightBoundingRect(label->text());
+        const auto beyond = [](qreal past) {
+            return std::max(0, static_cast<int>(std::ceil(past + 1)));
+        };
+        const int left = beyond(-ink.left());
+        const int right = beyond(ink.right() - label->width());
+        const int above = beyond(-(metrics.ascent() + ink.top()));
+        const int below = beyond(metrics.ascent() + ink.bottom() - label->height());
+        if (left == 0 && right == 0 && above == 0 && below == 0)
             continue;
-        label->setGeometry(label->geometry().adjusted(0, -above, 0, below));
-        label->setContentsMargins(0, above, 0, 0);
+        label->setGeometry(label->geometry().adjusted(-left, -above, right, below));
+        label->setContentsMargins(left, above, right, below);
     }
 }
 

@@ -13,5 +13,5 @@ QFont fittedToCaptions(const QWidget& window);
 
 // Where a caption's letters reach above or below its box in the window's font (the dot of "İ",
 // the cedilla of "ş"), the box grows by that much, its text staying where it stands, so that
-// nothing of a letter is cut off.
+// nothing of a letter is cut off; the margins added give back the place.
 void roomForGlyphs(QWidget& window);

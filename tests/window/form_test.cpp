@@ -67,7 +67,12 @@ TEST(Window, PutsEveryControlAtItsPlace) {
     for (const auto& [name, rect] : places) {
         const auto* control = person.window().findChild<QWidget*>(QString::fromLatin1(name));
         ASSERT_NE(control, nullptr) << name;
-        EXPECT_EQ(control->geometry(), rect) << name;
+        // A caption whose letters reach past its box has a margin for them around its place.
+        const bool caption = controlKind(*control, person.window()) == "caption";
+        EXPECT_EQ(caption ? control->geometry().marginsRemoved(control->contentsMargins())
+                          : control->geometry(),
+                  rect)
+            << name;
     }
     const QRect options[] = {twips(3960, 1320, 735, 375), twips(4800, 1320, 735, 375),
                              twips(5640, 1320, 735, 375)};

@@ -107,7 +107,7 @@ class UnderWine(unittest.TestCase):
                 inside = looks.colours(picture, origin, (x, y, width, height))
                 if kind == "line":
                     above = looks.colours(picture, origin, (x, y - round(3 * scale), width, 1))
-                    self.assertFalse(inside & above)
+                    self.assertTrue(inside - above, "the line is not drawn")
                 else:
                     self.assertGreater(len(inside), 1)
         spaces = looks.clear_spaces(
