@@ -9,6 +9,13 @@
 
 #include <QAccessible>
 
+void chooseTextEngine() {
+#ifdef Q_OS_WIN
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "windows:fontengine=directwrite");
+#endif
+}
+
 void prepareApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("fan-selection"));
     QApplication::setApplicationVersion(QStringLiteral(FANSEL_VERSION));
@@ -21,6 +28,7 @@ void prepareApplication(QApplication& app) {
 }
 
 int runProgram(int argc, char* argv[], const std::function<void(const Form1&)>& closed) {
+    chooseTextEngine();
     StartUp startUp(argc, argv);
     QApplication app(argc, argv);
     prepareApplication(app);

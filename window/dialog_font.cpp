@@ -103,6 +103,15 @@ void roomForGlyphs(QWidget& window) {
 QFont fittedToCaptions(const QWidget& window) {
     const QList<std::pair<QString, qreal>> rooms = captionRooms(window);
     QFont font = window.font();
+#ifdef Q_OS_WIN
+    // Windows condenses a face by squeezing its hinted letters, which at these sizes smears
+    // them ("o" reads as "a"): there the face first steps down, half a point at a time, to 7
+    // points, and is condensed only after that.
+    for (qreal size = font.pointSizeF(); size > 7 && !fits(font, rooms);) {
+        size -= 0.5;
+        font.setPointSizeF(size);
+    }
+#endif
     for (int stretch = 100; stretch > kNarrowest && !fits(font, rooms);) {
         stretch -= 2;
         font.setStretch(stretch);

@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #endif
+    chooseTextEngine();
     QApplication app(argc, argv);
     prepareApplication(app);
     Form1 form;

@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsSet("LOCPATH"))
         qputenv("LC_ALL", "tr_TR.UTF-8");
     testing::InitGoogleTest(&argc, argv);
+    chooseTextEngine();
     QApplication app(argc, argv);
 #ifdef _WIN32
     // Windows has the Turkish locale under a name of its own, and always has it.

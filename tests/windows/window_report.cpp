@@ -18,8 +18,8 @@
 int main(int argc, char* argv[]) {
     return runProgram(argc, argv, [](const Form1& form) {
         const QFontInfo font(form.font());
-        std::printf("font\t\t%s, %d pt, stretch %d\t\n", font.family().toUtf8().constData(),
-                    font.pointSize(), form.font().stretch());
+        std::printf("font\t\t%s, %g pt, stretch %d\t\n", font.family().toUtf8().constData(),
+                    form.font().pointSizeF(), form.font().stretch());
         for (const QLabel* label : form.findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
             if (controlKind(*label, form) == QLatin1String("caption") && !drawnWhole(*label)) {
                 const QRect ink = textInk(*label);
