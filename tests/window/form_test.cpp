@@ -147,7 +147,13 @@ TEST(Window, ShowsEveryCaptionWhole) {
                            option->fontMetrics().horizontalAdvance(option->text());
         EXPECT_LE(needed, option->width()) << "Option1 " << i;
     }
-    EXPECT_EQ(QFontInfo(person.window().font()).pointSize(), 8);
+    // 8 points; on Windows, a face too wide for the places steps down to 7 at the least.
+    const qreal points = person.window().font().pointSizeF();
+#ifdef _WIN32
+    EXPECT_TRUE(points >= 7 && points <= 8) << points;
+#else
+    EXPECT_EQ(points, 8);
+#endif
 }
 
 TEST(Window, StartsWithFilledListsAndNoResults) {

@@ -48,7 +48,9 @@ class ThroughUIAutomation(unittest.TestCase):
             self.assertEqual(names.get(RADIO_BUTTON), FACTS["speeds"])
             self.assertEqual(names.get(GROUP), ["Fan d/dk"])
             self.assertEqual(len(names.get(SEPARATOR, [])), 1)
-            self.assertEqual(names.get(EDIT), ["Soğutma Havası İhtiyacı"])
+            # The text box; each list has an edit field of its own inside it.
+            self.assertEqual([n for d, t, n, _ in elements if int(t) == EDIT and d == "1"],
+                             ["Soğutma Havası İhtiyacı"])
             self.assertEqual(names.get(COMBO_BOX, [])[:3],
                              ["Kompresör Gücü", "Soğutucu Gücü", "Fan Motoru Gücü"])
             # Each result is read by its value, in the window's order, among the captions.
