@@ -21,8 +21,10 @@
 //    directly (Combo1_Click runs Combo2_Click; Option1_Click and Command1_Click run
 //    Combo3_Click), never through the toolkit's signals. Beside Form1 stand the adapters to the
 //    toolkit: startup (opening the window platform, or one clear line on what failed),
-//    application (the program's run, names, icon and screen-reader interfaces), dialog_font
-//    (the narrow dialog font, condensed to the captions where it is missing), PickList, a list
+//    application (the program's run, names, icon, screen-reader interfaces and, on Windows, its
+//    text engine), dialog_font (the dialog font, fitted to the captions where it is too wide, and
+//    room for every letter of a caption), describe (what each control is and shows, as the
+//    report build under Wine and the start-up benchmark read it), PickList, a list
 //    whose only signal is the user's pick, ValueLabel, a result field, with accessible (what a
 //    screen reader reads of it), and toolkit (control texts to numbers and back). Each input and
 //    result is tied to its caption (labelled-by), so a screen reader hears caption, value and
