@@ -83,14 +83,14 @@ void roomForGlyphs(QWidget& window) {
         // The text stands at the top left of its box: its baseline one ascent below the top. A
         // letter may reach past its own origin (the "A" of some faces leans out to the left) and
         // past the ascent (the dot of "İ"); and on a scaled screen the hinted letters are not
-        // quite as wide as they measure here. Each side keeps a pixel to spare.
+        // quite as wide as they measure here, so each end of the line keeps a pixel to spare.
         const QFontMetricsF metrics(label->font());
         const QRectF ink = metrics.tightBoundingRect(label->text());
         const auto beyond = [](qreal past) {
-            return std::max(0, static_cast<int>(std::ceil(past + 1)));
+            return std::max(0, static_cast<int>(std::ceil(past)));
         };
-        const int left = beyond(-ink.left());
-        const int right = beyond(ink.right() - label->width());
+        const int left = beyond(1 - ink.left());
+        const int right = beyond(ink.right() + 1 - label->width());
         const int above = beyond(-(metrics.ascent() + ink.top()));
         const int below = beyond(metrics.ascent() + ink.bottom() - label->height());
         if (left == 0 && right == 0 && above == 0 && below == 0)
