@@ -17,6 +17,13 @@ namespace {
 // Clear pixels a caption keeps before the control that follows it on its row.
 constexpr int kClearance = 5;
 
+// The pixels a caption keeps to spare above and below its letters (see roomForGlyphs).
+#ifdef Q_OS_WIN
+constexpr int kSpareAboveBelow = 1;
+#else
+constexpr int kSpareAboveBelow = 0;
+#endif
+
 // The narrowest stretch (percent) a font is condensed to; narrower reads badly.
 constexpr int kNarrowest = 60;
 
@@ -83,7 +90,8 @@ void roomForGlyphs(QWidget& window) {
         // The text stands at the top left of its box: its baseline one ascent below the top. A
         // letter may reach past its own origin (the "A" of some faces leans out to the left) and
         // past the ascent (the dot of "İ"); and on a scaled screen the hinted letters are not
-        // quite as wide as they measure here, so each end of the line keeps a pixel to spare.
+        // quite as large as they measure here, so each end of the line keeps a pixel to spare,
+        // and on Windows, whose scale hints the letters anew, so do its top and bottom.
         const QFontMetricsF metrics(label->font());
         const QRectF ink = metrics.tightBoundingRect(label->text());
         const auto beyond = [](qreal past) {
@@ -91,8 +99,9 @@ void roomForGlyphs(QWidget& window) {
         };
         const int left = beyond(1 - ink.left());
         const int right = beyond(ink.right() + 1 - label->width());
-        const int above = beyond(-(metrics.ascent() + ink.top()));
-        const int below = beyond(metrics.ascent() + ink.bottom() - label->height());
+        const int above = beyond(kSpareAboveBelow - (metrics.ascent() + ink.top()));
+        const int below =
+            beyond(metrics.ascent() + ink.bottom() + kSpareAboveBelow - label->height());
         if (left == 0 && right == 0 && above == 0 && below == 0)
             continue;
         label->setGeometry(label->geometry().adjusted(-left, -above, right, below));
