@@ -7,7 +7,6 @@ on the screen: KP_Home the line above, KP_Up the current line, KP_Page_Up the li
 
 import os
 import re
-import subprocess
 import sys
 import time
 
