@@ -10,9 +10,9 @@
 //   startup_probe floor FILE      builds the floor from that description
 
 #include "application.h"
-#include "describe.h"
 #include "dialog_font.h"
 #include "form1.h"
+#include "report.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -7,8 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStringList>
-#include <QTextStream>
 
 QString controlKind(const QWidget& control, const QWidget& window) {
     if (qobject_cast<const QComboBox*>(&control))
@@ -28,25 +26,4 @@ QString controlKind(const QWidget& control, const QWidget& window) {
         frame && frame->frameShape() == QFrame::HLine)
         return QStringLiteral("line");
     return {};
-}
-
-QString describeControls(const QWidget& window) {
-    QString description;
-    QTextStream out(&description);
-    for (const QWidget* control : window.findChildren<QWidget*>()) {
-        const QString kind = controlKind(*control, window);
-        if (kind.isEmpty())
-            continue;
-        QString text = control->property("text").toString();
-        QStringList items;
-        if (auto* list = qobject_cast<const QComboBox*>(control)) {
-            text = list->currentText();
-            for (int i = 0; i < list->count(); ++i)
-                items << list->itemText(i);
-        }
-        const QRect at(control->mapTo(&window, QPoint()), control->size());
-        out << kind << '\t' << at.x() << ' ' << at.y() << ' ' << at.width() << ' ' << at.height()
-            << '\t' << text << '\t' << items.join(QLatin1Char('|')) << '\n';
-    }
-    return description;
 }

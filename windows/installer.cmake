@@ -1,19 +1,37 @@
 # SPDX-License-Identifier: MIT
 # Makes the Windows installer: the build installed into STAGE (its binaries stripped, and signed
 # where the environment names a certificate, FANSEL_SIGN_CERT and FANSEL_SIGN_KEY), then NSIS
-# makes OUTFILE of it, signing it and its uninstaller in the same case.
+# makes OUTFILE of it, signing it and its uninstaller in the same case. Every signature is
+# verified as it is made (sign); any fault stops the release, and no installer is left.
 #   cmake -DBUILD=DIR -DSTAGE=DIR -DOUTFILE=FILE -DSCRIPT=installer.nsi -DSIGN=sign -P installer.cmake
-file(REMOVE_RECURSE ${STAGE})
+# Signed whole or not at all: half a certificate and key is an error, never an unsigned release.
+set(signing)
+set(cert "$ENV{FANSEL_SIGN_CERT}")
+set(key "$ENV{FANSEL_SIGN_KEY}")
+if(cert AND NOT key)
+    message(FATAL_ERROR "The Windows release was not made: FANSEL_SIGN_CERT names a certificate, but FANSEL_SIGN_KEY names no key")
+elseif(key AND NOT cert)
+    message(FATAL_ERROR "The Windows release was not made: FANSEL_SIGN_KEY names a key, but FANSEL_SIGN_CERT names no certificate")
+endif()
+file(REMOVE_RECURSE ${STAGE} ${OUTFILE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE} OUTPUT_QUIET
                 COMMAND_ERROR_IS_FATAL ANY)
-set(signing)
-if(DEFINED ENV{FANSEL_SIGN_CERT} AND DEFINED ENV{FANSEL_SIGN_KEY})
+if(cert AND key)
     file(GLOB_RECURSE binaries ${STAGE}/*.dll ${STAGE}/*.exe)
-    execute_process(COMMAND ${SIGN} ${binaries} COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND ${SIGN} ${binaries} RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "The Windows release was not made: signing failed (above)")
+    endif()
     set(signing -DSIGN=${SIGN})
-    message(STATUS "Signed with $ENV{FANSEL_SIGN_CERT}: the program, its libraries and the installer")
 else()
-    message(STATUS "The Windows release is unsigned: no certificate was given (FANSEL_SIGN_CERT, FANSEL_SIGN_KEY)")
+    message(STATUS "The Windows release is unsigned: neither FANSEL_SIGN_CERT nor FANSEL_SIGN_KEY is set")
 endif()
 execute_process(COMMAND makensis -V2 -INPUTCHARSET UTF8 -DSTAGE=${STAGE} -DOUTFILE=${OUTFILE}
-                        ${signing} ${SCRIPT} COMMAND_ERROR_IS_FATAL ANY)
+                        ${signing} ${SCRIPT} RESULT_VARIABLE failed)
+if(failed)
+    file(REMOVE ${OUTFILE})
+    message(FATAL_ERROR "The Windows release was not made: makensis failed (above)")
+endif()
+if(signing)
+    message(STATUS "Signed and verified with ${cert}: the program, its libraries, the installer and its uninstaller")
+endif()

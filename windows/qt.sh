@@ -10,10 +10,19 @@ here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cache="${FANSEL_CACHE:-/var/cache/fan-selection}"
 qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 qt_windows="$cache/qt-windows-${qt_package%%+*}"
+# One run builds it at a time, under a lock: a second run waits, then finds it made. Each run
+# builds in a folder of its own, and removes only that.
+mkdir -p "$cache"
+exec {qt_lock}>"$cache/qt-windows.lock"
+if [ ! -f "$qt_windows/.complete" ] && ! flock -n "$qt_lock"; then
+    echo "Another run is building Qt for Windows; waiting for it"
+    flock "$qt_lock"
+fi
 if [ ! -f "$qt_windows/.complete" ]; then
-    work="$cache/qt-windows-build"
-    rm -rf "$work" "$qt_windows"
-    mkdir -p "$work"
+    flock "$qt_lock"
+    work=$(mktemp -d "$cache/qt-windows-build.XXXXXX")
+    trap 'rm -rf "$work"' EXIT
+    rm -rf "$qt_windows" # an unfinished one, which no other run can be building now
     echo "Building Qt $qt_package for Windows once (about 30 minutes on two cores); kept in $qt_windows"
     # Debian's source, through the machine's own apt source entry, which must serve sources too.
     if ! grep -qs 'deb-src' /etc/apt/sources.list.d/debian.sources /etc/apt/sources.list; then
@@ -45,4 +54,6 @@ if [ ! -f "$qt_windows/.complete" ]; then
         >"$qt_windows/QT-SOURCE.txt"
     touch "$qt_windows/.complete"
     rm -rf "$work"
+    trap - EXIT
 fi
+exec {qt_lock}>&-

@@ -82,12 +82,15 @@ TEST(Look, EveryLetterOfEveryCaptionIsDrawnWhole) {
     // edges.
     Person person;
     Form1& form = person.window();
+    int looked = 0;
     for (QLabel* label : form.findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         if (controlKind(*label, form) == "caption") {
             EXPECT_TRUE(drawnWhole(*label))
                 << label->objectName().toStdString() << " \"" << label->text().toStdString() << '"';
+            ++looked;
         }
     }
+    EXPECT_EQ(looked, factNumber("captions"));
 }
 
 } // namespace

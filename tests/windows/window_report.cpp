@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The program's window, opened as the program opens it, for the tests under Wine: a person uses
 // it with real key presses on the display and closes it, and then this prints each control, one
-// a line, as the window describes them (describe.h): kind, place, text and a list's items;
+// a line, as the window describes them (report.h): kind, place, text and a list's items;
 // before them a line "font" with the dialog font, and a line "clipped" for each caption whose
 // letters its box cuts off.
 
@@ -9,6 +9,7 @@
 #include "describe.h"
 #include "form1.h"
 #include "ink.h"
+#include "report.h"
 
 #include <QFontInfo>
 #include <QLabel>

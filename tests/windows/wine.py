@@ -13,8 +13,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from desktop import Desktop, keep, wait_until  # noqa: E402
 
 PR_SET_CHILD_SUBREAPER = 36
-# Wine's own fonts: what a Windows program finds on Windows (MS Sans Serif, Tahoma, ...).
-WINE_FONTS = "/usr/share/wine/fonts"
+# Wine's own fonts alone: what a Windows program finds on Windows (MS Sans Serif, Tahoma, ...).
+WINE_FONTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "windows",
+                          "wine-fonts.conf")
 DESKTOP_KEY = "HKCU\\Control Panel\\Desktop"
 
 
@@ -29,13 +30,10 @@ class Wine(Desktop):
         ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
         self.home = tempfile.mkdtemp(prefix="fan-selection-wine-")
         self.prefix = os.path.join(self.home, "prefix")
-        fonts = os.path.join(self.home, "fonts.conf")
-        with open(fonts, "w") as conf:
-            conf.write(f"<?xml version=\"1.0\"?>\n<fontconfig><dir>{WINE_FONTS}</dir>"
-                       f"<cachedir>{self.home}/fontconfig</cachedir></fontconfig>\n")
         # No menu entries on the host for the Start-menu entry the installer makes.
         self.env = {"PATH": os.environ["PATH"], "HOME": self.home, "LANG": "C.UTF-8",
-                    "WINEPREFIX": self.prefix, "WINEDEBUG": "-all", "FONTCONFIG_FILE": fonts,
+                    "WINEPREFIX": self.prefix, "WINEDEBUG": "-all", "FONTCONFIG_FILE": WINE_FONTS,
+                    "XDG_CACHE_HOME": self.home,
                     "WINEDLLOVERRIDES": "mscoree,mshtml,winemenubuilder.exe="}
         try:
             self._start_display()

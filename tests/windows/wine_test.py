@@ -10,10 +10,14 @@ prefix of the test's own that sees only Windows' own fonts (wine.py):
  2. for all users (/S, with the rights Wine always gives): an older version, with a file the
     new one no longer has, is installed, and the new one over it leaves one folder, one entry
     and no stale file; the installed program draws the very pixels of the report build; an
-    install while it runs waits for it to close; the uninstall takes all of it away;
+    install while it runs is refused its file, waits for it to close, and replaces nothing
+    meanwhile; the uninstall takes all of it away but a file the user put in the folder;
  3. for the current user alone (/S /CurrentUser), as a user without administrator rights
     installs: into the user's own programs folder, with the Start-menu entry and the entry among
-    the installed programs under the user, nothing in Program Files or HKLM; and uninstalled.
+    the installed programs under the user, nothing in Program Files or HKLM; and uninstalled;
+ 4. for each scope, an entry among the installed programs that names a folder of the user's:
+    the installer and the uninstaller leave it and its file alone, and the installer says so;
+ 5. both scopes installed: the user's uninstaller removes the user's install alone.
     wine_test.py APP_ID VERSION SHOTS_DIR INSTALLER INSTALLER_NSI STAGE_DIR WINE_RUN QT_DIR REPORT_EXE"""
 
 import os
@@ -27,13 +31,13 @@ from wine import Wine, save
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "screenreader"))
 import looks  # noqa: E402
-from desktop import FACTS, keep, main  # noqa: E402
+from desktop import FACTS, keep, main, wait_until  # noqa: E402
 
 AFTER_132 = {"list": [*FACTS["inputs"][:2], FACTS["inputs"][3]], "box": [FACTS["inputs"][2]],
              "result": FACTS["results"], "option": FACTS["speeds"]}
 SIZE = tuple(int(n) for n in FACTS["size"])
 INSTALLED = sorted([
-    "fan-selection.exe", "uninstall.exe", "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
+    "fan-selection.exe", "uninstall.exe", "installed-files.txt", "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
     "libgcc_s_seh-1.dll", "libstdc++-6.dll", "libwinpthread-1.dll", "LICENSE.txt",
     "licences/Qt/LICENSE.LGPL3.txt", "licences/Qt/QT-SOURCE.txt", "platforms/qwindows.dll",
     "styles/qwindowsvistastyle.dll"])
@@ -169,27 +173,44 @@ class UnderWine(unittest.TestCase):
         shown = save(picture, origin, SIZE, "installed-window.png")
         shutil.copy(keep("installed-window.png"), os.path.join(self.shots, "wine-window.png"))
         self.assertEqual(shown, self.after_calculation)
-        # An install while it runs waits for it to close, and replaces nothing meanwhile (a file
-        # put into the folder stands until the install goes on, which removes the folder whole).
-        marker = os.path.join(folder, "marker")
-        open(marker, "w").close()
-        again = subprocess.Popen(["wine", self.installer, "/S"], env=self.wine.env,
-                                 stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                 stderr=subprocess.DEVNULL)
-        with self.assertRaises(subprocess.TimeoutExpired):
-            again.wait(timeout=5)
-        self.assertTrue(os.path.exists(marker))
+        # An install while it runs is refused the program's file, as Wine's log of the
+        # installer's own file calls shows (a sharing violation), waits, and has replaced
+        # nothing; once the program is closed it goes on.
+        stamps = self.stamps(folder)
+        log = keep("install-while-running.log")
+        with open(log, "wb") as trace:
+            again = subprocess.Popen(["wine", self.installer, "/S"],
+                                     env={**self.wine.env, "WINEDEBUG": "warn+file"},
+                                     stdin=subprocess.DEVNULL, stdout=trace, stderr=trace)
+        refused = "fan-selection.exe\" (status c0000043)"
+        wait_until(lambda: refused in open(log, errors="replace").read() or again.poll() is not None,
+                   90, "the installer reaching the running program")
+        self.assertIsNone(again.poll(), "the installer ended while the program ran")
+        self.assertEqual(self.stamps(folder), stamps)
         self.wine.keys("alt+F4")
         self.assertEqual(program.wait(timeout=60), 0)
         self.assertEqual(again.wait(timeout=90), 0)
         self.assertEqual(self.listing(folder), INSTALLED)
-
-        self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"), "/S"), 0)
-        self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
-        self.assertFalse(os.path.exists(folder))
+        self.uninstall_leaving_the_users_file(folder, "/AllUsers")
         self.assertFalse(os.path.exists(shortcut))
         self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
         self.assertEqual(sorted(self.wine.files() - before), [])
+
+    def stamps(self, folder):
+        return {name: os.stat(os.path.join(folder, name)).st_mtime_ns
+                for name in self.listing(folder)}
+
+    def uninstall_leaving_the_users_file(self, folder, *switches):
+        """Uninstalls; a file of the user's own in the program's folder stays, with the folder,
+        and nothing else does."""
+        mine = os.path.join(folder, "notes.txt")
+        with open(mine, "w") as notes:
+            notes.write("the user's own")
+        self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"), *switches,
+                                       "/S"), 0)
+        self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
+        self.assertEqual(self.listing(folder), ["notes.txt"])
+        shutil.rmtree(folder)
 
     def test_3_for_the_current_user_alone(self):
         before = self.wine.files()
@@ -213,13 +234,54 @@ class UnderWine(unittest.TestCase):
 
         quiet = self.entry("HKCU", "QuietUninstallString")
         self.assertTrue(quiet.endswith("uninstall.exe\" /CurrentUser /S"), quiet)
-        self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"),
-                                       "/CurrentUser", "/S"), 0)
-        self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
-        self.assertFalse(os.path.exists(folder))
+        self.uninstall_leaving_the_users_file(folder, "/CurrentUser")
         self.assertFalse(os.path.exists(shortcut))
         self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
         self.assertEqual(sorted(f for f in self.wine.files() - before if f != "user.reg"), [])
+
+
+    def folders(self):
+        """Each scope's registry root, switch and own program folder."""
+        return {"HKLM": ("/AllUsers", os.path.join(self.wine.prefix, "drive_c", "Program Files",
+                                                   "Fan Selection")),
+                "HKCU": ("/CurrentUser", os.path.join(self.user, "AppData", "Local", "Programs",
+                                                      "Fan Selection"))}
+
+    def test_4_an_entry_naming_a_folder_not_the_programs(self):
+        # Another program, or anyone, may point the entry at a folder of the user's: neither
+        # the installer nor the uninstaller touches it; the installer installs into its own
+        # folder and says so with status 3.
+        reports = os.path.join(self.user, "Documents", "Reports")
+        os.makedirs(reports)
+        report = os.path.join(reports, "report.txt")
+        with open(report, "w") as mine:
+            mine.write("the user's own report")
+        for root, (switch, folder) in self.folders().items():
+            with self.subTest(scope=switch):
+                self.assertEqual(self.wine.reg("add", root + UNINSTALLS + self.app_id, "/v",
+                                               "InstallLocation", "/d", "C:\\users\\" +
+                                               os.path.basename(self.user) +
+                                               "\\Documents\\Reports", "/f"), 0)
+                self.assertEqual(self.wine.run("wine", self.installer, "/S", switch), 3)
+                self.assertEqual(os.listdir(reports), ["report.txt"])
+                self.assertEqual(self.listing(folder), INSTALLED)
+                self.uninstall_leaving_the_users_file(folder, switch)
+                self.assertEqual(os.listdir(reports), ["report.txt"])
+        shutil.rmtree(reports)
+
+    def test_5_each_uninstaller_removes_its_own_scope(self):
+        # Both installed; the user's uninstaller, run with no switch by someone with rights,
+        # removes the user's install and leaves the one for all users whole.
+        scopes = self.folders()
+        for switch, _ in scopes.values():
+            self.assertEqual(self.wine.run("wine", self.installer, "/S", switch), 0)
+        everyone = scopes["HKLM"][1]
+        self.uninstall_leaving_the_users_file(scopes["HKCU"][1])
+        self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
+        self.assertEqual(self.listing(everyone), INSTALLED)
+        self.assertEqual(self.entry("HKLM", "DisplayVersion"), self.version)
+        self.uninstall_leaving_the_users_file(everyone)
+        self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
 
 
 if __name__ == "__main__":
