@@ -8,6 +8,7 @@ What a test leaves to look at (the program's messages, Orca's record, each grab)
 it goes into the folder FANSEL_EVIDENCE names, so that it is there even when the test is ended
 for taking too long; it is removed when every test passed, and named when one failed."""
 
+import ctypes
 import json
 import os
 import pwd
@@ -31,6 +32,7 @@ def evidence_folder():
 
 
 EVIDENCE = None
+PR_SET_CHILD_SUBREAPER = 36
 
 
 def read_facts():
@@ -72,6 +74,11 @@ class Desktop:
         self.started = []
         self.logs = []
         self.grabs = 0
+        # What a helper leaves behind when it forks away (Wine's server and services, a bus a
+        # launcher starts) is taken in by this process rather than by init: it stays among this
+        # process's descendants, which are ended at the close, and which ctest's time limit ends
+        # with it, whole.
+        ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
 
     def __enter__(self):
         self.home = tempfile.mkdtemp(prefix="fan-selection-desktop-")
@@ -247,10 +254,6 @@ class Desktop:
             subprocess.run(["xdotool", "key", key], env=self.env, check=True, timeout=10)
             time.sleep(pause)
 
-    def _roots(self, children):
-        """Where the processes to end begin, given each process's children."""
-        return [p.pid for p in self.started]
-
     def _descendants(self):
         children = {}
         for entry in os.listdir("/proc"):
@@ -261,7 +264,7 @@ class Desktop:
                 except OSError:
                     continue
                 children.setdefault(parent, []).append(int(entry))
-        found, todo = [], self._roots(children)
+        found, todo = [], list(children.get(os.getpid(), []))
         while todo:
             pid = todo.pop()
             found.append(pid)
@@ -286,6 +289,12 @@ class Desktop:
                 os.kill(pid, signal.SIGKILL)
             except ProcessLookupError:
                 pass
+        # The processes taken in are this one's children now: their ends are collected here.
+        try:
+            while os.waitpid(-1, os.WNOHANG)[0]:
+                pass
+        except ChildProcessError:
+            pass
         for log in self.logs:
             log.close()
         shutil.rmtree(self.home, ignore_errors=True)

@@ -3,7 +3,6 @@
 of the test's own, which sees Windows' own fonts only (Wine's, from fonts-wine; no font of
 Debian's), at the screen scale Windows' DPI setting gives."""
 
-import ctypes
 import os
 import subprocess
 import sys
@@ -12,7 +11,6 @@ import tempfile
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "screenreader"))
 from desktop import Desktop, keep, wait_until  # noqa: E402
 
-PR_SET_CHILD_SUBREAPER = 36
 # Wine's own fonts alone: what a Windows program finds on Windows (MS Sans Serif, Tahoma, ...).
 WINE_FONTS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "windows",
                           "wine-fonts.conf")
@@ -21,13 +19,12 @@ DESKTOP_KEY = "HKCU\\Control Panel\\Desktop"
 
 class Wine(Desktop):
     """Wine's own processes (its server, its services) leave their parent; this process takes
-    them in as their subreaper, so that it finds and ends every one of them by its id."""
+    them in (Desktop), so that it finds and ends every one of them by its id."""
 
     def __init__(self):
         super().__init__(program=None)
 
     def __enter__(self):
-        ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
         self.home = tempfile.mkdtemp(prefix="fan-selection-wine-")
         self.prefix = os.path.join(self.home, "prefix")
         # No menu entries on the host for the Start-menu entry the installer makes.
@@ -91,19 +88,9 @@ class Wine(Desktop):
         return {os.path.relpath(os.path.join(folder, name), self.prefix)
                 for folder, _, names in os.walk(self.prefix) for name in names}
 
-    def _roots(self, children):
-        return list(children.get(os.getpid(), []))
-
     def __exit__(self, *error):
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=30)
-        super().__exit__(*error)
-        # The processes taken in are this one's children now: their ends are collected here.
-        try:
-            while os.waitpid(-1, os.WNOHANG)[0]:
-                pass
-        except ChildProcessError:
-            pass
-        return False
+        return super().__exit__(*error)
 
 
 def save(picture, origin, size, name):
