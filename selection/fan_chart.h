@@ -47,16 +47,17 @@ struct SizeClass {
     float smallestDiameter;   // the class holds smallestDiameter ≤ D < the next class's
     std::string_view fanType; // "" in class 500, where each row names its own type
     std::string_view fanDiameter;
+    bool diameterFirst; // the window gets the diameter before the type (class 630)
 };
 
 // clang-format off
 inline constexpr std::array<SizeClass, 5> kSizeClasses{{
-    // class  from D        fan type  fan diameter
-    { 330,   -kUnbounded,   "3HL",    "330" },
-    { 500,    500.F,        "",       "500" },
-    { 630,    630.F,        "4ZL",    "630" },
-    { 710,    710.F,        "4ZL",    "710" },
-    { 800,    800.F,        "4ZL",    "800" },
+    // class  from D        fan type  fan diameter  diameter first
+    { 330,   -kUnbounded,   "3HL",    "330",        false },
+    { 500,    500.F,        "",       "500",        false },
+    { 630,    630.F,        "4ZL",    "630",        true  },
+    { 710,    710.F,        "4ZL",    "710",        false },
+    { 800,    800.F,        "4ZL",    "800",        false },
 }};
 // clang-format on
 

@@ -5,7 +5,7 @@
 // show only what its tables can produce.
 
 #include "application.h"
-#include "controls.h"
+#include "widget_parts.h"
 #include "form1.h"
 #include "session.h"
 

@@ -36,14 +36,21 @@ PR_SET_CHILD_SUBREAPER = 36
 
 
 def read_facts():
-    """The facts every language's tests share (tests/support/facts.txt): name to words."""
+    """The facts every language's tests share (tests/support/facts.txt): name to the words of
+    each of its lines ("-" is an empty text)."""
     path = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support", "facts.txt")
+    facts = {}
     with open(path, encoding="utf-8") as text:
-        lines = [line.split() for line in text if line.strip() and not line.startswith("#")]
-    return {words[0]: words[1:] for words in lines}
+        for line in text:
+            if line.strip() and not line.startswith("#"):
+                name, *words = line.split()
+                facts.setdefault(name, []).append(["" if w == "-" else w for w in words])
+    return facts
 
 
-FACTS = read_facts()
+FACT_LINES = read_facts()
+# The facts of one line: name to words.
+FACTS = {name: lines[0] for name, lines in FACT_LINES.items()}
 
 
 def keep(name):

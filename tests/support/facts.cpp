@@ -3,19 +3,25 @@
 
 #include "facts_text.h"
 
-#include <QString>
+#include <sstream>
 
-QStringList fact(const char* name) {
-    const QString wanted = QString::fromLatin1(name);
-    for (const QString& line : QString::fromUtf8(kFactsText).split(QLatin1Char('\n'))) {
-        QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        if (!words.isEmpty() && words.takeFirst() == wanted)
-            return words;
+std::vector<FactLine> facts(std::string_view name) {
+    std::vector<FactLine> found;
+    std::istringstream text{std::string(kFactsText)};
+    for (std::string line; std::getline(text, line);) {
+        std::istringstream words(line);
+        std::string first;
+        if (!(words >> first) || first != name)
+            continue;
+        FactLine fact;
+        for (std::string word; words >> word;)
+            fact.push_back(word == "-" ? std::string() : word);
+        found.push_back(std::move(fact));
     }
-    return {};
+    return found;
 }
 
-int factNumber(const char* name) {
-    const QStringList words = fact(name);
-    return words.size() == 1 ? words.first().toInt() : -1;
+int factNumber(std::string_view name) {
+    const std::vector<FactLine> found = facts(name);
+    return found.size() == 1 && found.front().size() == 1 ? std::stoi(found.front().front()) : -1;
 }

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The facts every language's tests share (support/facts.txt), built into the tests.
-#include <QStringList>
+#include <string>
+#include <string_view>
+#include <vector>
 
-// The words of one fact; empty where there is no such fact.
-QStringList fact(const char* name);
-// A fact that is one whole number.
-int factNumber(const char* name);
+using FactLine = std::vector<std::string>;
+
+// The words of every line of a fact, in order; "-" in the file stands for an empty text.
+std::vector<FactLine> facts(std::string_view name);
+// A fact that is one whole number; -1 where there is none.
+int factNumber(std::string_view name);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "person.h"
 
-#include "controls.h"
+#include "widget_parts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session.h"
 
-#include "controls.h"
+#include "widget_parts.h"
 
 #include "cooling_air.h"
 #include "fan_chart.h"

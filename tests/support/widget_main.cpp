@@ -3,7 +3,7 @@
 // own), prepared as the program prepares its own, for every test of the binary.
 
 #include "application.h"
-#include "controls.h"
+#include "widget_parts.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "controls.h"
+#include "widget_parts.h"
 
 #include <QComboBox>
 #include <QRadioButton>

@@ -2,29 +2,29 @@
 // Applying the fan motor catalogue to the window: the pick of a motor power and the choice of a
 // speed option.
 
-#include "form1.h"
+#include "form.h"
 #include "motor_catalogue.h"
-#include "picklist.h"
-#include "toolkit.h"
-#include "value_label.h"
+#include "textnumber.h"
 
-#include <QRadioButton>
+namespace form {
 
 void Form1::Combo3_Click() {
-    const float power = toolkit::single(Combo3->currentText());
+    const float power = single(Id::Combo3);
     const int speedClass = selectedSpeedClass();
     const selection::MotorData motor = selection::motorFor(speedClass, power);
 
-    Label19->setText(toolkit::text(motor.type));
+    controls_.setText(Id::Label19, motor.type);
     if (motor.shaftDiameter)
-        Label14->setText(toolkit::text(*motor.shaftDiameter));
-    Label21->setText(toolkit::text(motor.maxCurrent));
+        controls_.setText(Id::Label14, *motor.shaftDiameter);
+    controls_.setText(Id::Label21, motor.maxCurrent);
     // The option used shows the motor's rated speed in place of its nominal one.
-    Option1[static_cast<std::size_t>(speedClass)]->setText(toolkit::text(motor.ratedSpeed));
+    controls_.setCaption(speedClass, textnumber::singleToText(motor.ratedSpeed));
 }
 
 void Form1::Option1_Click([[maybe_unused]] int index) {
     // A new speed class matters only once a motor power is set.
-    if (toolkit::number(Combo3->currentText()) > 0)
+    if (number(Id::Combo3) > 0)
         Combo3_Click();
 }
+
+} // namespace form
