@@ -6,12 +6,16 @@
 namespace selection {
 
 const PowerRow* findPowerRow(float compressorPower) noexcept {
-    const auto* row = std::ranges::find(kPowerTable, compressorPower, &PowerRow::compressorPower);
+    const auto* row = std::find_if(kPowerTable.begin(), kPowerTable.end(), [&](const PowerRow& r) {
+        return r.compressorPower == compressorPower;
+    });
     return row == kPowerTable.end() ? nullptr : row;
 }
 
 const RatingRow* findRatingRow(float coolerRating) noexcept {
-    const auto* row = std::ranges::find(kRatingTable, coolerRating, &RatingRow::coolerRating);
+    const auto* row =
+        std::find_if(kRatingTable.begin(), kRatingTable.end(),
+                     [&](const RatingRow& r) { return r.coolerRating == coolerRating; });
     return row == kRatingTable.end() ? nullptr : row;
 }
 

@@ -2,10 +2,11 @@
 #include "textnumber.h"
 
 #include <array>
-#include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
-#include <system_error>
 
 namespace textnumber {
 namespace {
@@ -25,18 +26,6 @@ std::size_t skipDigits(std::string_view text, std::size_t at) {
     while (at < text.size() && isDigit(text[at]))
         ++at;
     return at;
-}
-
-// Decimal order of magnitude of the first non-zero digit of "int.frac", e.g. 2 for "123.4" and
-// -4 for "0.00012". Only asked for when that digit exists.
-std::int64_t orderOfFirstDigit(std::string_view intPart, std::string_view fracPart) {
-    for (std::size_t k = 0; k < intPart.size(); ++k)
-        if (intPart[k] != '0')
-            return static_cast<std::int64_t>(intPart.size() - k) - 1;
-    for (std::size_t k = 0; k < fracPart.size(); ++k)
-        if (fracPart[k] != '0')
-            return -static_cast<std::int64_t>(k) - 1;
-    return 0;
 }
 
 } // namespace
@@ -80,24 +69,17 @@ double leadingNumber(std::string_view text) {
             exponent = -exponent;
     }
 
-    // std::from_chars is exact (correctly rounded) and never consults the locale; it is handed a
-    // normalised copy so that "+", ".5", "5." and clamped exponents need no special care.
+    // The C library's strtod is exact (correctly rounded). It is handed the digits alone, as a
+    // whole number with its decimal exponent, so that the locale's decimal separator (a comma
+    // under Turkish) never comes into it, and "+", ".5", "5." and clamped exponents need no care.
     std::string normal;
-    normal.reserve(intPart.size() + fracPart.size() + 16);
-    normal.append(intPart.empty() ? std::string_view("0") : intPart);
-    if (!fracPart.empty())
-        normal.append(".").append(fracPart);
-    normal.append("e").append(std::to_string(exponent));
-
-    double magnitude = 0.0;
-    const auto [end, error] =
-        std::from_chars(normal.data(), normal.data() + normal.size(), magnitude);
-    if (error == std::errc::result_out_of_range) {
-        const bool overflow = orderOfFirstDigit(intPart, fracPart) + exponent > 0;
-        magnitude = overflow ? std::numeric_limits<double>::max() : 0.0;
-    } else if (error != std::errc{}) {
-        magnitude = 0.0; // not reached: the copy is always a well-formed number
-    }
+    normal.reserve(intPart.size() + fracPart.size() + 24);
+    normal.append("0").append(intPart).append(fracPart);
+    normal.append("e").append(
+        std::to_string(exponent - static_cast<std::int64_t>(fracPart.size())));
+    const double magnitude = std::strtod(normal.c_str(), nullptr);
+    if (std::isinf(magnitude))
+        return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
     return negative ? -magnitude : magnitude;
 }
 
@@ -112,8 +94,8 @@ float toSingle(double value) noexcept {
 
 namespace {
 
-// "d.ddddde±x" (what std::to_chars writes in scientific form) as plain decimal notation without
-// trailing zeros.
+// "d.ddddde±x" (what printf's %e writes, with the locale's decimal separator) as plain decimal
+// notation without trailing zeros.
 std::string plainFromScientific(std::string_view scientific) {
     std::string out;
     if (!scientific.empty() && scientific.front() == '-') {
@@ -129,8 +111,11 @@ std::string plainFromScientific(std::string_view scientific) {
         digits.pop_back();
     int exponent = 0;
     const std::string_view expText = scientific.substr(e + 1);
-    const char* expBegin = expText.data() + (expText.front() == '+' ? 1 : 0);
-    std::from_chars(expBegin, expText.data() + expText.size(), exponent);
+    for (char c : expText)
+        if (isDigit(c))
+            exponent = exponent * 10 + (c - '0');
+    if (expText.front() == '-')
+        exponent = -exponent;
 
     if (exponent < 0) {
         out.append("0.");
@@ -157,11 +142,13 @@ std::string singleToText(float value) {
         return "0"; // negative zero too: the window shows no "-0"
     std::string text;
     for (int digits = 7; digits <= 9; ++digits) {
+        // The decimal separator printf writes is the locale's; only the digits and the
+        // exponent are read from it.
         std::array<char, 64> buffer{};
-        const auto result =
-            std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<double>(value),
-                          std::chars_format::scientific, digits - 1);
-        text = plainFromScientific(std::string_view(buffer.data(), result.ptr));
+        const int length = std::snprintf(buffer.data(), buffer.size(), "%.*e", digits - 1,
+                                         static_cast<double>(value));
+        text =
+            plainFromScientific(std::string_view(buffer.data(), static_cast<std::size_t>(length)));
         if (toSingle(leadingNumber(text)) == value)
             break; // nine digits always read back; the loop ends there at the latest
     }

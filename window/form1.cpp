@@ -193,7 +193,8 @@ void Form1::orderTabs() {
         if (control.kind == Kind::List || control.kind == Kind::TextBox ||
             control.kind == Kind::Option || control.kind == Kind::Button)
             stops.push_back(&control);
-    std::ranges::sort(stops, {}, &form::Control::tab);
+    std::sort(stops.begin(), stops.end(),
+              [](const form::Control* a, const form::Control* b) { return a->tab < b->tab; });
     for (std::size_t i = 1; i < stops.size(); ++i)
         QWidget::setTabOrder(widget(stops[i - 1]->id), widget(stops[i]->id));
 }
