@@ -1,0 +1,134 @@
+// SPDX-License-Identifier: MIT
+// The program in the browser: the window's description handed to the page as JSON, the
+// handlers run for the page's events, and the controls' interface over the page's elements
+// (page.js does the work on them).
+
+#include "form.h"
+#include "layout.h"
+
+#include <emscripten.h>
+
+#include <array>
+#include <cstdlib>
+#include <string>
+
+// clang-format off
+EM_JS(char*, page_text, (int control), {
+    const text = Page.text(control);
+    const size = lengthBytesUTF8(text) + 1;
+    const copy = _malloc(size);
+    stringToUTF8(text, copy, size);
+    return copy;
+});
+EM_JS(void, page_set_text, (int control, const char* text, int length), {
+    Page.setText(control, UTF8ToString(text, length));
+});
+EM_JS(void, page_clear, (int control), { Page.setText(control, ""); });
+EM_JS(void, page_append, (int list, const char* item, int length), {
+    Page.append(list, UTF8ToString(item, length));
+});
+EM_JS(int, page_is_selected, (int option), { return Page.isSelected(option) ? 1 : 0; });
+EM_JS(void, page_select, (int option), { Page.select(option); });
+EM_JS(void, page_set_caption, (int option, const char* caption, int length), {
+    Page.setCaption(option, UTF8ToString(caption, length));
+});
+EM_JS(void, page_end, (), { Page.end(); });
+// clang-format on
+
+namespace {
+
+int number(form::Id id) {
+    return static_cast<int>(id);
+}
+
+class PageControls final : public form::Controls {
+public:
+    std::string text(form::Id control) const override {
+        char* shown = page_text(number(control));
+        std::string copy(shown);
+        std::free(shown);
+        return copy;
+    }
+    void setText(form::Id control, std::string_view text) override {
+        page_set_text(number(control), text.data(), static_cast<int>(text.size()));
+    }
+    void clear(form::Id result) override { page_clear(number(result)); }
+    void append(form::Id list, std::string_view item) override {
+        page_append(number(list), item.data(), static_cast<int>(item.size()));
+    }
+    bool isSelected(int option) const override { return page_is_selected(option) != 0; }
+    void select(int option) override { page_select(option); }
+    void setCaption(int option, std::string_view caption) override {
+        page_set_caption(option, caption.data(), static_cast<int>(caption.size()));
+    }
+    void end() override { page_end(); }
+};
+
+PageControls controls;
+form::Form1 handlers{controls};
+
+// The names of the kinds of control and of the events, in the order of their enumerations.
+constexpr std::array<std::string_view, 9> kKinds{"Caption", "Unit",   "Credit", "Value", "List",
+                                                 "TextBox", "Option", "Button", "Line"};
+constexpr std::array<std::string_view, 3> kEvents{"Load", "Pick", "Click"};
+
+// A text as a JSON string.
+std::string quoted(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+std::string describe() {
+    std::string json = "{\"controls\":[";
+    for (const form::Control& c : form::controls()) {
+        if (c.id != form::Id::Label7)
+            json += ',';
+        json += "{\"id\":" + std::to_string(number(c.id)) + ",\"name\":" + quoted(form::nameOf(c.id)) +
+                ",\"index\":" + std::to_string(form::optionIndex(c.id)) +
+                ",\"kind\":" + quoted(kKinds[static_cast<std::size_t>(c.kind)]) +
+                ",\"text\":" + quoted(c.text) + ",\"at\":[" + std::to_string(c.at.left) + ',' +
+                std::to_string(c.at.top) + ',' + std::to_string(c.at.width) + ',' +
+                std::to_string(c.at.height) + "],\"tab\":" + std::to_string(c.tab) +
+                ",\"tooltip\":" + quoted(c.tooltip) +
+                ",\"caption\":" + std::to_string(number(c.caption)) +
+                ",\"unit\":" + std::to_string(number(c.unit)) + ",\"items\":[";
+        const auto items = form::items(c.id);
+        for (std::size_t i = 0; i < items.size(); ++i)
+            json += (i ? "," : "") + quoted(items[i]);
+        json += "]}";
+    }
+    const form::Window& w = form::window();
+    json += "],\"title\":" + quoted(w.title) + ",\"client\":[" + std::to_string(w.clientArea.width) +
+            ',' + std::to_string(w.clientArea.height) +
+            "],\"maxLength\":" + std::to_string(w.textBoxMaxLength) +
+            ",\"focus\":" + std::to_string(number(w.focusAtStart)) +
+            ",\"selected\":" + std::to_string(w.optionSelectedAtStart) +
+            ",\"none\":" + std::to_string(number(form::Id::None)) + ",\"wiring\":[";
+    for (const form::Wire& wire : form::wiring())
+        json += std::string(wire.control == form::Id::Form1 ? "" : ",") + "{\"control\":" +
+                std::to_string(number(wire.control)) +
+                ",\"event\":" + quoted(kEvents[static_cast<std::size_t>(wire.event)]) +
+                ",\"handler\":" + std::to_string(static_cast<int>(wire.handler)) + "}";
+    return json + "]}";
+}
+
+} // namespace
+
+extern "C" {
+
+// The window's description, as JSON.
+EMSCRIPTEN_KEEPALIVE const char* fan_layout() {
+    static const std::string json = describe();
+    return json.c_str();
+}
+
+// Runs the handler the wiring names for an event of the page; index: the option clicked.
+EMSCRIPTEN_KEEPALIVE void fan_run(int handler, int index) {
+    handlers.run(static_cast<form::Handler>(handler), index);
+}
+}

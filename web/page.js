@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: MIT
+// The browser's window: built from the window's description (fan_layout, as JSON), with the
+// browser's own controls at their places (15 twips to a CSS pixel), the controls' interface the
+// handlers use (Page.text ... Page.end, called from page.cpp), and each pick or click wired to
+// the handler the description names (fan_run). Nothing else a person does runs a handler.
+// The editable lists follow the WAI-ARIA editable combobox pattern.
+"use strict";
+
+var Page = (function () {
+  let window_ = null; // the description
+  const element = []; // by control id: the element that shows its text
+  const lists = {}; // by list id: {items, index, field, popup, active}
+  const radios = [];
+  const px = (twips) => twips / 15 + "px";
+  let running = false; // a handler runs: what it sets is no person's act
+  let ended = false;
+
+  function run(handler, index) {
+    if (ended) return;
+    const before = shownResults();
+    running = true;
+    try {
+      Module._fan_run(handler, index || 0);
+    } finally {
+      running = false;
+    }
+    announce(before);
+  }
+
+  function wire(control, event) {
+    return window_.wiring.find((w) => w.control === control && w.event === event);
+  }
+
+  function place(node, c) {
+    const [left, top, width, height] = c.at;
+    node.style.left = px(left);
+    node.style.top = px(top);
+    node.style.width = px(width);
+    node.style.height = px(height);
+  }
+
+  // The caption a screen reader speaks for a control: its caption without " =".
+  function spoken(caption) {
+    return caption.text.replace(/ =$/, "").trim();
+  }
+
+  function controlById(id) {
+    return window_.controls.find((c) => c.id === id);
+  }
+
+  // One line for a screen reader after each event: what the handlers changed, read as the
+  // window shows it (caption, value, unit), once.
+  function shownResults() {
+    return window_.controls
+      .filter((c) => c.kind === "Value" || c.kind === "TextBox" || c.kind === "List" ||
+                     c.kind === "Option")
+      .map((c) => [c, textOf(c.id)]);
+  }
+  function announce(before) {
+    const said = [];
+    for (const shown of before) {
+      const c = shown[0];
+      const was = shown[1];
+      const now = textOf(c.id);
+      if (now === was || now === "" || document.activeElement === element[c.id]) continue;
+      if (c.kind === "Option") {
+        said.push(spoken(controlById(c.caption)) + " " + now);
+        continue;
+      }
+      const unit = c.unit === window_.none ? "" : " " + controlById(c.unit).text;
+      said.push(spoken(controlById(c.caption)) + " " + now + unit);
+    }
+    if (said.length) document.getElementById("announce").textContent = said.join(", ");
+  }
+
+  function textOf(id) {
+    const node = element[id];
+    if (node.tagName === "INPUT" && node.type === "radio") return node.labels[0].textContent;
+    return node.tagName === "INPUT" ? node.value : node.textContent;
+  }
+
+  // A list: a text field with the combobox role, a button that opens its popup, the popup.
+  function makeList(form, c) {
+    const list = { items: [], index: -1, active: -1 };
+    const field = document.createElement("input");
+    field.type = "text";
+    field.id = c.name;
+    field.className = "list";
+    field.setAttribute("role", "combobox");
+    field.setAttribute("aria-autocomplete", "none");
+    field.setAttribute("aria-expanded", "false");
+    field.setAttribute("aria-controls", c.name + "-items");
+    field.autocomplete = "off";
+    field.spellcheck = false;
+    place(field, c);
+    const button = document.createElement("span");
+    button.className = "open";
+    button.setAttribute("aria-hidden", "true");
+    const [left, top, width, height] = c.at;
+    button.style.left = px(left + width - 255);
+    button.style.top = px(top);
+    button.style.height = px(height);
+    const popup = document.createElement("ul");
+    popup.id = c.name + "-items";
+    popup.setAttribute("role", "listbox");
+    popup.setAttribute("aria-label", spoken(controlById(c.caption)));
+    popup.className = "items";
+    popup.hidden = true;
+    popup.style.left = px(left);
+    popup.style.top = px(top + height);
+    popup.style.minWidth = px(width);
+    form.append(field, button, popup);
+    Object.assign(list, { field, popup });
+    lists[c.id] = list;
+
+    const pick = (index) => {
+      list.index = index;
+      field.value = list.items[index];
+      close();
+      const w = wire(c.id, "Pick");
+      if (w) run(w.handler);
+    };
+    const highlight = (index) => {
+      list.active = index;
+      [...popup.children].forEach((item, i) => item.setAttribute("aria-selected", i === index));
+      if (index >= 0) {
+        field.setAttribute("aria-activedescendant", popup.children[index].id);
+        popup.children[index].scrollIntoView({ block: "nearest" });
+      } else field.removeAttribute("aria-activedescendant");
+    };
+    const open = () => {
+      popup.hidden = false;
+      field.setAttribute("aria-expanded", "true");
+      highlight(list.index >= 0 ? list.index : 0);
+    };
+    const close = () => {
+      popup.hidden = true;
+      field.setAttribute("aria-expanded", "false");
+      highlight(-1);
+    };
+    list.close = close;
+    button.addEventListener("mousedown", (e) => {
+      e.preventDefault();
+      field.focus();
+      popup.hidden ? open() : close();
+    });
+    popup.addEventListener("mousedown", (e) => e.preventDefault());
+    popup.addEventListener("click", (e) => {
+      const item = e.target.closest("li");
+      if (item) pick([...popup.children].indexOf(item));
+    });
+    field.addEventListener("blur", close);
+    field.addEventListener("keydown", (e) => {
+      const down = e.key === "ArrowDown" || e.key === "PageDown";
+      const up = e.key === "ArrowUp" || e.key === "PageUp";
+      if (!popup.hidden) {
+        if (down || up) {
+          const next = Math.min(Math.max(list.active + (down ? 1 : -1), 0), list.items.length - 1);
+          highlight(next);
+        } else if (e.key === "Enter" && list.active >= 0) {
+          pick(list.active);
+        } else if (e.key === "Escape" || (e.key === "ArrowUp" && e.altKey)) {
+          close();
+        } else return;
+        e.preventDefault();
+        return;
+      }
+      if (e.key === "ArrowDown" && e.altKey) {
+        open();
+      } else if ((down || up) && !e.ctrlKey && !e.altKey) {
+        // An arrow key in the field moves to the next or previous item: a pick.
+        const next = list.index + (down ? 1 : -1);
+        if (next >= 0 && next < list.items.length && next !== list.index) pick(next);
+      } else return;
+      e.preventDefault();
+    });
+    return field;
+  }
+
+  function build(description) {
+    window_ = description;
+    document.title = description.title;
+    const form = document.getElementById("Form1");
+    form.setAttribute("aria-label", description.title.trim());
+    form.style.width = px(description.client[0]);
+    form.style.height = px(description.client[1]);
+    let group = null;
+    for (const c of description.controls) {
+      let node;
+      switch (c.kind) {
+        case "Caption":
+        case "Unit":
+        case "Credit":
+          node = document.createElement(c.kind === "Caption" ? "label" : "span");
+          node.className = "caption";
+          node.textContent = c.text;
+          break;
+        case "Value":
+          node = document.createElement("input");
+          node.type = "text";
+          node.readOnly = true;
+          node.tabIndex = -1;
+          node.className = "value";
+          break;
+        case "List":
+          node = makeList(form, c);
+          break;
+        case "TextBox":
+          node = document.createElement("input");
+          node.type = "text";
+          node.maxLength = description.maxLength;
+          node.autocomplete = "off";
+          node.spellcheck = false;
+          node.className = "box";
+          break;
+        case "Option": {
+          if (!group) {
+            group = document.createElement("div");
+            group.setAttribute("role", "radiogroup");
+            group.id = "Option1Group";
+            form.append(group);
+          }
+          node = document.createElement("input");
+          node.type = "radio";
+          node.name = "Option1";
+          node.id = "Option1_" + c.index;
+          node.checked = c.index === description.selected;
+          const label = document.createElement("label");
+          label.htmlFor = node.id;
+          label.className = "option";
+          label.append(node, document.createElement("span"));
+          label.lastChild.textContent = c.text;
+          place(label, c);
+          group.append(label);
+          radios[c.index] = node;
+          node.addEventListener("click", () => {
+            const w = wire(description.controls.length + 1, "Click");
+            if (w) run(w.handler, c.index);
+          });
+          break;
+        }
+        case "Button":
+          node = document.createElement("button");
+          node.type = "button";
+          node.textContent = c.text;
+          break;
+        case "Line":
+          node = document.createElement("hr");
+          break;
+      }
+      if (c.kind !== "List" && c.kind !== "Option") {
+        node.id = c.name;
+        place(node, c);
+        form.append(node);
+      }
+      if (c.tooltip) node.title = c.tooltip;
+      if (c.kind === "Button") {
+        const w = wire(c.id, "Click");
+        if (w) node.addEventListener("click", () => run(w.handler));
+      }
+      element[c.id] = node;
+    }
+    tie(description);
+    fitCaptions(description);
+    for (const w of description.wiring) if (w.event === "Load") run(w.handler);
+    element[description.focus].focus();
+  }
+
+  // Every input and result is tied to its caption, and described by its unit and tooltip; the
+  // options through their group. The tab order is the description's.
+  function tie(description) {
+    for (const c of description.controls) {
+      if (c.caption === description.none) continue;
+      const caption = element[c.caption];
+      const node = c.kind === "Option" ? document.getElementById("Option1Group") : element[c.id];
+      node.setAttribute("aria-label", spoken(controlById(c.caption)));
+      if (caption.tagName === "LABEL" && c.kind !== "Option") caption.htmlFor = node.id;
+      const described = [];
+      if (c.unit !== description.none) described.push(c.unit === description.none ? "" : element[c.unit].id);
+      if (described.length) node.setAttribute("aria-describedby", described.join(" "));
+      if (c.tooltip && c.unit === description.none) node.setAttribute("aria-description", c.tooltip);
+    }
+    const stops = description.controls
+      .filter((c) => ["List", "TextBox", "Button"].includes(c.kind))
+      .sort((a, b) => a.tab - b.tab);
+    const optionTab = description.controls.find((c) => c.kind === "Option").tab;
+    let order = 1;
+    for (const c of stops) {
+      if (c.tab > optionTab && order <= stops.indexOf(c) + 1) {
+        for (const r of radios) r.tabIndex = order;
+        order++;
+      }
+      element[c.id].tabIndex = order++;
+    }
+  }
+
+  // The captions are set in the browser's sans-serif at the window's 8 points, smaller where
+  // one would not stand whole and clear of the control after it.
+  function fitCaptions(description) {
+    const form = document.getElementById("Form1");
+    const captions = description.controls.filter((c) => c.kind === "Caption" || c.kind === "Unit");
+    const room = (c) => {
+      let next = description.client[0];
+      for (const o of description.controls)
+        if (o !== c && o.at[0] > c.at[0] && o.at[1] <= c.at[1] + c.at[3] &&
+            o.at[1] + o.at[3] >= c.at[1] && o.kind !== "Line")
+          next = Math.min(next, o.at[0]);
+      return (next - c.at[0]) / 15 - 5;
+    };
+    for (let size = 32 / 3; size >= 8; size -= 0.25) {
+      form.style.setProperty("--caption-size", size + "px");
+      if (captions.every((c) => element[c.id].scrollWidth <= room(c))) break;
+    }
+  }
+
+  return {
+    build,
+    text: (id) => textOf(id),
+    setText(id, text) {
+      const node = element[id];
+      if (node.tagName === "INPUT") {
+        node.value = text;
+        const list = lists[id];
+        if (list) list.index = list.items.indexOf(text);
+      } else node.textContent = text;
+    },
+    append(id, item) {
+      const list = lists[id];
+      const option = document.createElement("li");
+      option.setAttribute("role", "option");
+      option.id = list.field.id + "-" + list.items.length;
+      option.textContent = item;
+      list.popup.append(option);
+      list.items.push(item);
+    },
+    isSelected: (index) => radios[index].checked,
+    select(index) {
+      radios[index].checked = true;
+    },
+    setCaption(index, caption) {
+      radios[index].labels[0].lastChild.textContent = caption;
+    },
+    end() {
+      ended = true;
+      window.close();
+      // A browser keeps a tab open that the page did not open itself: the program has ended,
+      // and the page says nothing more.
+      document.body.replaceChildren();
+    },
+  };
+})();
+
+Module.onRuntimeInitialized = () => Page.build(JSON.parse(UTF8ToString(Module._fan_layout())));
