@@ -275,23 +275,13 @@ var Page = (function () {
       const node = c.kind === "Option" ? document.getElementById("Option1Group") : element[c.id];
       node.setAttribute("aria-label", spoken(controlById(c.caption)));
       if (caption.tagName === "LABEL" && c.kind !== "Option") caption.htmlFor = node.id;
-      const described = [];
-      if (c.unit !== description.none) described.push(c.unit === description.none ? "" : element[c.unit].id);
-      if (described.length) node.setAttribute("aria-describedby", described.join(" "));
-      if (c.tooltip && c.unit === description.none) node.setAttribute("aria-description", c.tooltip);
+      const described = [c.unit === description.none ? "" : element[c.unit].textContent, c.tooltip];
+      const text = described.filter((d) => d).join(", ");
+      if (text) node.setAttribute("aria-description", text);
     }
-    const stops = description.controls
-      .filter((c) => ["List", "TextBox", "Button"].includes(c.kind))
-      .sort((a, b) => a.tab - b.tab);
-    const optionTab = description.controls.find((c) => c.kind === "Option").tab;
-    let order = 1;
-    for (const c of stops) {
-      if (c.tab > optionTab && order <= stops.indexOf(c) + 1) {
-        for (const r of radios) r.tabIndex = order;
-        order++;
-      }
-      element[c.id].tabIndex = order++;
-    }
+    // The browser keeps the options one stop (the selected one) as the desktop does.
+    for (const c of description.controls)
+      if (["List", "TextBox", "Button", "Option"].includes(c.kind)) element[c.id].tabIndex = c.tab + 1;
   }
 
   // The captions are set in the browser's sans-serif at the window's 8 points, smaller where

@@ -211,9 +211,6 @@ TEST(Handlers, EveryRoadLeadsToItsFanAndMotor) {
 
 TEST(Handlers, HesaplaOnWhatIsTypedOrLeft) {
     expectCases({
-        {"Command1", "Label8:3HL Label1:330 Label35:35 Label11:6 Label18:1360 Label31:76.5 "
-                     "Label26:0.06 selected:1 Combo3:0.18 Label19:AGM63 Label14:11 Label21:0.64 "
-                     "Option1(1):1340"},
         {"Text2=12abc Command1", "Label18:1360"},
         {"Combo1<132 Text2=9E+99 Command1", "Label18:19700 Label26:2.88"},
         // Class 500 keeps the type of before where no row fits.
@@ -222,6 +219,17 @@ TEST(Handlers, HesaplaOnWhatIsTypedOrLeft) {
         {"Combo1<11 Combo2<15 Command1 Combo1<37 Combo2<45 Command1",
          "Option1(0):2820 Option1(1):1500 Option1(2):910"},
     });
+}
+
+TEST(Handlers, HesaplaInANewWindow) {
+    const FactLine empty = facts("empty").at(0);
+    const char* names[] = {"Label8",  "Label1",  "Label35",   "Label11", "Label18",
+                           "Label31", "Label26", "selected",  "Combo3",  "Label19",
+                           "Label14", "Label21", "Option1(1)"};
+    MemoryControls window;
+    window.act("Command1");
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(window.shown(names[i]), empty.at(i)) << names[i];
 }
 
 TEST(Handlers, TheSameWhetherOrNotSelectingAnOptionRunsItsClick) {

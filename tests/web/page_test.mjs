@@ -1,0 +1,165 @@
+// SPDX-License-Identifier: MIT
+// The page, opened from disk in Debian's Chromium and Firefox with real mouse and key events:
+// the worked example by keys, picks against typing, the text box's limit, the tab order,
+// "Hesapla" on empty inputs, every road of the shared facts (Chromium), what Chromium's
+// accessibility tree gives, grabs at 100 and 200 % with every caption whole and clear of the next
+// control; and never a request but the file itself.
+//   FANSEL_PAGE=build-web/web/fan-selection.html node --test tests/web/page_test.mjs
+
+import assert from "node:assert/strict";
+import { after, before, describe, test } from "node:test";
+import { pathToFileURL } from "node:url";
+import { FACTS, PAGE, click, keep, open, pick, press, shown } from "./browser.mjs";
+
+const INPUTS = ["Combo1", "Combo2", "Text2", "Combo3"];
+const RESULTS = ["Label40", "Label37", "Label8", "Label1", "Label11", "Label35", "Label26",
+                 "Label18", "Label31", "Label14", "Label19", "Label21"];
+const SPEEDS = ["Option1(0)", "Option1(1)", "Option1(2)"];
+// A road of the facts: power, rating, what the table leaves, what "Hesapla" shows.
+const ROAD = ["Text2", "Label40", "Label37", "Label8", "Label1", "Label35", "Label11", "Label18",
+              "Label31", "Label26", "selected", "Combo3", "Label19", "Label14", "Label21"];
+
+for (const name of ["chromium", "firefox"]) {
+  describe(name, { timeout: 240000 }, () => {
+    let session;
+    before(async () => { session = await open(name); });
+    after(async () => {
+      await session?.browser.close();
+      // Nothing but the file itself was asked for, ever (Firefox's protocol reports no request
+      // for a file it opens from disk).
+      const file = pathToFileURL(PAGE).href;
+      assert.deepEqual(session.requests.filter((url) => url !== file), []);
+      if (name === "chromium") assert.ok(session.requests.includes(file));
+      assert.deepEqual(session.problems, []);
+    });
+    const fresh = () => session.page.reload().then(() => session.page.waitForFunction(
+      () => document.querySelectorAll("#Combo3-items li").length === 10));
+
+    test("the worked example by keys", async () => {
+      const { page } = session;
+      await press(page, FACTS.keys[0]);
+      assert.deepEqual(await shown(page, INPUTS), FACTS.inputs[0]);
+      assert.deepEqual(await shown(page, RESULTS), FACTS.results[0]);
+      assert.deepEqual(await shown(page, SPEEDS), FACTS.speeds[0]);
+      keep(`${name}-after-calculation.png`, await page.screenshot());
+    });
+
+    test("a pick runs the tables, typing and leaving the field do not", async () => {
+      await fresh();
+      const { page } = session;
+      const road = FACTS.road.find((r) => r[0] === "37" && r[1] === "37");
+      await click(page, "Combo1");
+      await page.keyboard.type("37");
+      await page.keyboard.press("Enter");
+      await page.keyboard.press("Tab");
+      assert.deepEqual(await shown(page, ["Combo1", "Combo2", "Text2"]), ["37", "", ""]);
+      await pick(page, "Combo1", "37");
+      assert.deepEqual(await shown(page, ["Combo2", "Text2", "Label40", "Label37"]),
+                       [road[1], road[2], road[3], road[4]]);
+    });
+
+    test("the text box takes five characters", async () => {
+      await fresh();
+      const { page } = session;
+      await page.keyboard.type("1234567");
+      assert.deepEqual(await shown(page, ["Text2"]), ["12345"]);
+      assert.deepEqual(await shown(page, ["Label18"]), [""]); // read only on "Hesapla"
+    });
+
+    test("Tab goes through the controls in order, the options one stop", async () => {
+      await fresh();
+      const { page } = session;
+      const order = [await page.evaluate(() => document.activeElement.id)];
+      for (let i = 0; i < 6; i++) {
+        await page.keyboard.press("Tab");
+        order.push(await page.evaluate(() => document.activeElement.id));
+      }
+      assert.deepEqual(order, ["Text2", "Option1_1", "Command1", "Command3", "Combo1", "Combo2",
+                               "Combo3"]);
+    });
+
+    test("Hesapla on empty inputs", async () => {
+      await fresh();
+      await click(session.page, "Command1");
+      assert.deepEqual(await shown(session.page, [...ROAD.slice(3), "Option1(1)"]), FACTS.empty[0]);
+    });
+
+    if (name === "chromium") {
+      test("every road of the facts, by picks", async () => {
+        await fresh();
+        const { page } = session;
+        for (const road of FACTS.road) {
+          await pick(page, "Combo1", road[0]);
+          if (road[1] !== "30") await pick(page, "Combo2", road[1]);
+          await click(page, "Command1");
+          const want = ROAD.map((_, i) => road[i + 2]);
+          assert.deepEqual(await shown(page, ROAD), want, road.slice(0, 2).join(" / "));
+          assert.deepEqual(await shown(page, [`Option1(${road[12]})`]), [road[17]]);
+        }
+      });
+
+      test("the accessibility tree after the calculation", async () => {
+        await fresh();
+        const { page } = session;
+        await press(page, FACTS.keys[0]);
+        const cdp = await page.createCDPSession();
+        const { nodes } = await cdp.send("Accessibility.getFullAXTree");
+        const lines = nodes.filter((n) => !n.ignored && n.name?.value)
+          .map((n) => [n.role?.value, n.name.value, n.value?.value ?? "",
+                       n.description?.value ?? ""].join(" | "));
+        keep("chromium-accessibility-tree.txt", lines.join("\n") + "\n");
+        const line = (role, caption, value, unit) =>
+          assert.ok(lines.includes([role, caption, value, unit].join(" | ")),
+                    `${role} "${caption}" = "${value}" (${unit})`);
+        line("combobox", "Kompresör Gücü", FACTS.inputs[0][0], "kW");
+        line("textbox", "Soğutma Havası İhtiyacı", FACTS.inputs[0][2], "kg/h, 1.113 kg/m3 (45)");
+        line("radiogroup", "Fan d/dk", "", "");
+        line("radio", FACTS.speeds[0][1], "", "");
+        line("textbox", "Fan Tipi", FACTS.results[0][2], "");
+        line("textbox", "Fan Debisi", FACTS.results[0][7], "m3/h, 1.113 kg/m3 (45)");
+        line("textbox", "Fan Motoru Akımı (Max)", FACTS.results[0][11], "A");
+      });
+    }
+
+    for (const zoom of [1, 2]) {
+      test(`every caption whole and clear of the next control at ${zoom * 100} %`, async () => {
+        const zoomed = zoom === 1 ? session : await open(name, { zoom });
+        try {
+          const { page } = zoomed;
+          if (zoom === 1) await fresh();
+          await press(page, FACTS.keys[0]);
+          keep(`${name}-${zoom * 100}.png`, await page.screenshot());
+          const spaces = await page.evaluate(clearSpaces);
+          assert.equal(spaces.length, Number(FACTS.captions[0][0]));
+          for (const [text, space] of spaces)
+            assert.ok(space >= 4, `"${text}" stands ${space} px from the next control`);
+          const [text, smallest] = spaces.reduce((a, b) => (b[1] < a[1] ? b : a));
+          console.log(`${name} at ${zoom * 100} %: smallest clear space ${smallest.toFixed(1)} px,`
+                      + ` after "${text}"`);
+        } finally {
+          if (zoom !== 1) await zoomed.browser.close();
+        }
+      });
+    }
+  });
+}
+
+// In the page: each caption's, unit's and the credit line's text, and the clear CSS pixels
+// between the end of its letters and the next control on its row (or the window's edge).
+function clearSpaces() {
+  const form = document.getElementById("Form1").getBoundingClientRect();
+  const controls = [...document.querySelectorAll("#Form1 > *:not(ul):not(div), .option")]
+    .filter((e) => e.offsetParent && e.tagName !== "HR");
+  return [...document.querySelectorAll("#Form1 > .caption")].map((caption) => {
+    const range = document.createRange();
+    range.selectNodeContents(caption);
+    const ink = range.getBoundingClientRect();
+    let next = form.right;
+    for (const other of controls) {
+      const box = other.getBoundingClientRect();
+      if (other !== caption && box.left > ink.left && box.top < ink.bottom && box.bottom > ink.top)
+        next = Math.min(next, box.left);
+    }
+    return [caption.textContent, next - ink.right];
+  });
+}
