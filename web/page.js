@@ -264,6 +264,7 @@ var Page = (function () {
     fitCaptions(description);
     for (const w of description.wiring) if (w.event === "Load") run(w.handler);
     element[description.focus].focus();
+    performance.mark("ready");
   }
 
   // Every input and result is tied to its caption, and described by its unit and tooltip; the
@@ -297,9 +298,14 @@ var Page = (function () {
           next = Math.min(next, o.at[0]);
       return (next - c.at[0]) / 15 - 5;
     };
-    for (let size = 32 / 3; size >= 8; size -= 0.25) {
-      form.style.setProperty("--caption-size", size + "px");
-      if (captions.every((c) => element[c.id].scrollWidth <= room(c))) break;
+    const fits = () => captions.every((c) => element[c.id].scrollWidth <= room(c));
+    const use = (size) => form.style.setProperty("--caption-size", size + "px");
+    // The widths scale with the size: one measure gives the size, a second confirms it.
+    const scale = Math.min(1, ...captions.map((c) => room(c) / element[c.id].scrollWidth));
+    if (scale < 1) {
+      let size = Math.floor(((32 / 3) * scale) * 4) / 4;
+      use(size);
+      while (!fits() && size > 8) use((size -= 0.25));
     }
   }
 
