@@ -24,7 +24,7 @@ var Page = (function () {
     } finally {
       running = false;
     }
-    announce(before);
+    if (!ended) announce(before);
   }
 
   function wire(control, event) {

@@ -54,12 +54,19 @@ export async function open(name, { zoom = 1 } = {}) {
   const problems = [];
   page.on("request", (request) => requests.push(request.url()));
   page.on("pageerror", (error) => problems.push(error.message));
-  page.on("console", (message) => problems.push(message.text()));
+  page.on("console", (message) => {
+    if (message.type() === "error") problems.push(message.text());
+  });
   if (name === "chromium") await page.setViewport({ width: 600, height: 400, deviceScaleFactor: zoom });
+  await load(page);
+  return { browser, page, requests, problems };
+}
+
+// Opens the page from disk in a tab, and waits until it is ready.
+export async function load(page) {
   await page.goto(pathToFileURL(PAGE).href);
   await page.waitForFunction(() => document.querySelectorAll("#Combo3-items li").length === 10,
                              { timeout: 30000 });
-  return { browser, page, requests, problems };
 }
 
 // What the page shows, by control name: a field's or result's text, an option's caption.

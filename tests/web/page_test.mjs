@@ -9,7 +9,7 @@
 import assert from "node:assert/strict";
 import { after, before, describe, test } from "node:test";
 import { pathToFileURL } from "node:url";
-import { FACTS, PAGE, click, keep, open, pick, press, shown } from "./browser.mjs";
+import { FACTS, PAGE, click, keep, load, open, pick, press, shown } from "./browser.mjs";
 
 const INPUTS = ["Combo1", "Combo2", "Text2", "Combo3"];
 const RESULTS = ["Label40", "Label37", "Label8", "Label1", "Label11", "Label35", "Label26",
@@ -84,7 +84,39 @@ for (const name of ["chromium", "firefox"]) {
       assert.deepEqual(await shown(session.page, [...ROAD.slice(3), "Option1(1)"]), FACTS.empty[0]);
     });
 
+    test("Çıkış ends the program: its window closes, or, where the browser keeps it, empties",
+         async () => {
+      const page = await session.browser.newPage();
+      await load(page);
+      await click(page, "Command3");
+      let emptied = false;
+      try {
+        await page.waitForFunction(() => !document.body.children.length, { timeout: 10000 });
+        emptied = true;
+        await page.close();
+      } catch (error) {
+        // Firefox closes a tab that the automation opened, as it would one the page opened.
+        if (!/detached|closed/i.test(error.message)) throw error;
+      }
+      assert.ok(emptied || page.isClosed() || !(await session.browser.pages()).includes(page));
+    });
+
     if (name === "chromium") {
+      test("the user's colours keep every text readable", async () => {
+        const { page } = session;
+        for (const features of [[{ name: "prefers-color-scheme", value: "dark" }],
+                                [{ name: "forced-colors", value: "active" }]]) {
+          await page.emulateMediaFeatures(features);
+          await fresh();
+          await press(page, FACTS.keys[0]);
+          keep(`chromium-${features[0].value}.png`, await page.screenshot());
+          const contrasts = await page.evaluate(contrastOfEveryText);
+          for (const [id, contrast] of contrasts)
+            assert.ok(contrast >= 4.5, `${features[0].name}: ${id} has a contrast of ${contrast}`);
+        }
+        await page.emulateMediaFeatures([]);
+      });
+
       test("every road of the facts, by picks", async () => {
         await fresh();
         const { page } = session;
@@ -162,4 +194,25 @@ function clearSpaces() {
     }
     return [caption.textContent, next - ink.right];
   });
+}
+
+// In the page: the contrast of each control's text against what stands behind it.
+function contrastOfEveryText() {
+  const rgb = (colour) => colour.match(/[\d.]+/g).slice(0, 3).map(Number);
+  const luminance = ([r, g, b]) => [r, g, b].map((v) => {
+    v /= 255;
+    return v <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4;
+  }).reduce((sum, v, i) => sum + v * [0.2126, 0.7152, 0.0722][i], 0);
+  const behind = (node) => {
+    for (let n = node; n; n = n.parentElement) {
+      const colour = getComputedStyle(n).backgroundColor;
+      if (!/rgba\(.*, 0\)$/.test(colour) && colour !== "transparent") return colour;
+    }
+    return "rgb(255, 255, 255)";
+  };
+  return [...document.querySelectorAll("#Form1 > *:not(ul):not(hr):not(div), .option span")]
+    .map((node) => {
+      const [a, b] = [luminance(rgb(getComputedStyle(node).color)), luminance(rgb(behind(node)))];
+      return [node.id || node.textContent, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
+    });
 }
