@@ -72,7 +72,10 @@ class Wine(Desktop):
         return int(place["WIDTH"]), int(place["HEIGHT"])
 
     def settled(self, seconds=30):
-        """The window's pixels once they have stopped changing: two grabs in a row alike."""
+        """The window's pixels once they have stopped changing: two grabs in a row alike but for
+        the text cursor, which blinks for as long as a text field has the focus (a grab takes
+        about a second here, the blink half a second: grabs in a row may each catch the other
+        phase, the more so the busier the machine)."""
         size = self.window_size()
         last = None
 
@@ -80,7 +83,7 @@ class Wine(Desktop):
             nonlocal last
             picture, origin = self.screenshot(), self.window_origin(None)
             shown = picture.rows(origin, size)
-            same, last = shown == last, shown
+            same, last = last is not None and but_a_cursor(shown, last), shown
             return same and (picture, origin)
         return wait_until(alike, seconds, "the window's drawing settling", pause=0.2)
 
@@ -91,6 +94,19 @@ class Wine(Desktop):
     def __exit__(self, *error):
         subprocess.run(["wineserver", "-k"], env=self.env, timeout=30)
         return super().__exit__(*error)
+
+
+def but_a_cursor(rows, others):
+    """Whether two grabs (rows of RGB bytes) are alike but for a text cursor: where they differ,
+    one line of pixels at most two wide and a line of text high."""
+    changed = [y for y, (a, b) in enumerate(zip(rows, others)) if a != b]
+    if not changed:
+        return True
+    if changed[-1] - changed[0] > 24:
+        return False
+    columns = {x // 3 for y in changed for x in range(0, len(rows[y]), 3)
+               if rows[y][x:x + 3] != others[y][x:x + 3]}
+    return max(columns) - min(columns) < 2
 
 
 def save(picture, origin, size, name):
