@@ -88,7 +88,8 @@ std::string describe() {
     for (const form::Control& c : form::controls()) {
         if (c.id != form::Id::Label7)
             json += ',';
-        json += "{\"id\":" + std::to_string(number(c.id)) + ",\"name\":" + quoted(form::nameOf(c.id)) +
+        json += "{\"id\":" + std::to_string(number(c.id)) +
+                ",\"name\":" + quoted(form::nameOf(c.id)) +
                 ",\"index\":" + std::to_string(form::optionIndex(c.id)) +
                 ",\"kind\":" + quoted(kKinds[static_cast<std::size_t>(c.kind)]) +
                 ",\"text\":" + quoted(c.text) + ",\"at\":[" + std::to_string(c.at.left) + ',' +
@@ -103,15 +104,15 @@ std::string describe() {
         json += "]}";
     }
     const form::Window& w = form::window();
-    json += "],\"title\":" + quoted(w.title) + ",\"client\":[" + std::to_string(w.clientArea.width) +
-            ',' + std::to_string(w.clientArea.height) +
+    json += "],\"title\":" + quoted(w.title) + ",\"client\":[" +
+            std::to_string(w.clientArea.width) + ',' + std::to_string(w.clientArea.height) +
             "],\"maxLength\":" + std::to_string(w.textBoxMaxLength) +
             ",\"focus\":" + std::to_string(number(w.focusAtStart)) +
             ",\"selected\":" + std::to_string(w.optionSelectedAtStart) +
             ",\"none\":" + std::to_string(number(form::Id::None)) + ",\"wiring\":[";
     for (const form::Wire& wire : form::wiring())
-        json += std::string(wire.control == form::Id::Form1 ? "" : ",") + "{\"control\":" +
-                std::to_string(number(wire.control)) +
+        json += std::string(wire.control == form::Id::Form1 ? "" : ",") +
+                "{\"control\":" + std::to_string(number(wire.control)) +
                 ",\"event\":" + quoted(kEvents[static_cast<std::size_t>(wire.event)]) +
                 ",\"handler\":" + std::to_string(static_cast<int>(wire.handler)) + "}";
     return json + "]}";

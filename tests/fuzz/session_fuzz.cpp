@@ -5,9 +5,9 @@
 // show only what its tables can produce.
 
 #include "application.h"
-#include "widget_parts.h"
 #include "form1.h"
 #include "session.h"
+#include "widget_parts.h"
 
 #include <QApplication>
 #include <QTest>
