@@ -29,6 +29,10 @@
 //    of control a widget is), PickList, a list whose only signal is the user's pick, ValueLabel,
 //    a result field, with accessible (what a screen reader reads of it). Each input and result is
 //    tied to its caption (labelled-by), so a screen reader hears caption, value and unit.
+//  - web/ is the browser's page, built from the same description with emscripten into one
+//    self-contained HTML file: page.cpp hands the description to the page and runs the handlers
+//    for its events; page.js builds the browser's own controls at their places and implements the
+//    interface with them; shell.html holds the styles and the policy that forbids every request.
 //  - app/ holds main and what the desktop reads: the desktop entry, metadata and manual page;
 //    windows/ what Windows reads: the installer, made from the same build.
 //
