@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: MIT
+// A list of the page: an editable combo box as the WAI-ARIA pattern has it. A text field with the
+// combobox role, a button that opens its popup, the popup (a listbox). As on the desktop, only a
+// pick runs the handler: a click on an item, Enter on the highlighted one in the opened list, or
+// an arrow key (or Page Up and Down) in the closed field, which moves to the next or previous
+// item; Alt+Down opens the list, Escape and Alt+Up close it; typing and Enter in the field pick
+// nothing. The list keeps the index of the item its field last showed, which the arrows move from.
+"use strict";
+
+function ComboBox(form, c, { place, px, name, pick: picked }) {
+  const list = { items: [], index: -1, active: -1 };
+  const field = document.createElement("input");
+  field.type = "text";
+  field.id = c.name;
+  field.className = "list";
+  field.setAttribute("role", "combobox");
+  field.setAttribute("aria-autocomplete", "none");
+  field.setAttribute("aria-expanded", "false");
+  field.setAttribute("aria-controls", c.name + "-items");
+  field.autocomplete = "off";
+  field.spellcheck = false;
+  place(field, c);
+  const button = document.createElement("span");
+  button.className = "open";
+  button.setAttribute("aria-hidden", "true");
+  const [left, top, width, height] = c.at;
+  button.style.left = px(left + width - 255);
+  button.style.top = px(top);
+  button.style.height = px(height);
+  const popup = document.createElement("ul");
+  popup.id = c.name + "-items";
+  popup.setAttribute("role", "listbox");
+  popup.setAttribute("aria-label", name);
+  popup.className = "items";
+  popup.hidden = true;
+  popup.style.left = px(left);
+  popup.style.top = px(top + height);
+  popup.style.minWidth = px(width);
+  form.append(field, button, popup);
+  Object.assign(list, { field, popup });
+
+  const pick = (index) => {
+    list.index = index;
+    field.value = list.items[index];
+    close();
+    picked();
+  };
+  const highlight = (index) => {
+    list.active = index;
+    [...popup.children].forEach((item, i) => item.setAttribute("aria-selected", i === index));
+    if (index >= 0) {
+      field.setAttribute("aria-activedescendant", popup.children[index].id);
+      popup.children[index].scrollIntoView({ block: "nearest" });
+    } else field.removeAttribute("aria-activedescendant");
+  };
+  const open = () => {
+    popup.hidden = false;
+    field.setAttribute("aria-expanded", "true");
+    highlight(list.index >= 0 ? list.index : 0);
+  };
+  const close = () => {
+    popup.hidden = true;
+    field.setAttribute("aria-expanded", "false");
+    highlight(-1);
+  };
+  list.close = close;
+  button.addEventListener("mousedown", (e) => {
+    e.preventDefault();
+    field.focus();
+    popup.hidden ? open() : close();
+  });
+  popup.addEventListener("mousedown", (e) => e.preventDefault());
+  popup.addEventListener("click", (e) => {
+    const item = e.target.closest("li");
+    if (item) pick([...popup.children].indexOf(item));
+  });
+  field.addEventListener("blur", close);
+  field.addEventListener("keydown", (e) => {
+    const down = e.key === "ArrowDown" || e.key === "PageDown";
+    const up = e.key === "ArrowUp" || e.key === "PageUp";
+    if (!popup.hidden) {
+      if (down || up) {
+        const next = Math.min(Math.max(list.active + (down ? 1 : -1), 0), list.items.length - 1);
+        highlight(next);
+      } else if (e.key === "Enter" && list.active >= 0) {
+        pick(list.active);
+      } else if (e.key === "Escape" || (e.key === "ArrowUp" && e.altKey)) {
+        close();
+      } else return;
+      e.preventDefault();
+      return;
+    }
+    if (e.key === "ArrowDown" && e.altKey) {
+      open();
+    } else if ((down || up) && !e.ctrlKey && !e.altKey) {
+      // An arrow key in the field moves to the next or previous item: a pick.
+      const next = list.index + (down ? 1 : -1);
+      if (next >= 0 && next < list.items.length && next !== list.index) pick(next);
+    } else return;
+    e.preventDefault();
+  });
+  return list;
+}
