@@ -3,8 +3,8 @@
 // combobox role, a button that opens its popup, the popup (a listbox). As on the desktop, only a
 // pick runs the handler: a click on an item, Enter on the highlighted one in the opened list, or
 // an arrow key (or Page Up and Down) in the closed field, which moves to the next or previous
-// item; Alt+Down opens the list, Escape and Alt+Up close it; typing and Enter in the field pick
-// nothing. The list keeps the index of the item its field last showed, which the arrows move from.
+// item; Alt+Down opens the list, Escape and Alt+Up close it, Home and End go to its ends; typing
+// and Enter in the field pick nothing. The list keeps the index of the item its field last showed, which the arrows move from.
 "use strict";
 
 function ComboBox(form, c, { place, px, name, pick: picked }) {
@@ -82,6 +82,8 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
       if (down || up) {
         const next = Math.min(Math.max(list.active + (down ? 1 : -1), 0), list.items.length - 1);
         highlight(next);
+      } else if (e.key === "Home" || e.key === "End") {
+        highlight(e.key === "Home" ? 0 : list.items.length - 1);
       } else if (e.key === "Enter" && list.active >= 0) {
         pick(list.active);
       } else if (e.key === "Escape" || (e.key === "ArrowUp" && e.altKey)) {

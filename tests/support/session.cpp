@@ -160,6 +160,28 @@ const char* const kValueLabels[] = {"Label40", "Label37", "Label8",  "Label1",
                                     "Label11", "Label35", "Label26", "Label18",
                                     "Label31", "Label14", "Label19", "Label21"};
 
+std::string hex(const QString& text) {
+    return text.isEmpty() ? std::string("-") : text.toUtf8().toHex().toStdString();
+}
+
+// What the window shows: the fields, the results, the options' captions and the selected one.
+std::string shown(Form1& form) {
+    QStringList texts;
+    for (const char* list : kLists)
+        texts << child<QComboBox>(form, list)->currentText();
+    texts << child<QLineEdit>(form, "Text2")->text();
+    for (const char* value : kValueLabels)
+        texts << child<QLabel>(form, value)->text();
+    int selected = -1;
+    for (int i = 0; i < 3; ++i) {
+        texts << speedOption(form, i)->text();
+        if (speedOption(form, i)->isChecked())
+            selected = i;
+    }
+    texts << QString::number(selected);
+    return "= " + texts.join(QLatin1Char('|')).toStdString();
+}
+
 } // namespace
 
 Session::Session(Form1& window) : window_(window) {
@@ -177,13 +199,18 @@ bool Session::step(std::span<const std::uint8_t>& input) {
     QWidget* field = target % 4 == 3 ? static_cast<QWidget*>(box) : list;
     const int row = target / 4 % static_cast<int>(list->count());
     bool coolerPick = false;
+    const std::string listName = kLists[target % 3];
+    const std::string fieldName = field == box ? "Text2" : listName;
+    auto told = [this](std::string line) { record_.push_back(std::move(line)); };
 
     switch (action) {
     case kPickWithKeys:
+        told("pick-keys " + listName + " " + std::to_string(row));
         pickWithKeys(list, row);
         coolerPick = target % 3 != 2;
         break;
     case kPickWithMouse:
+        told("pick-mouse " + listName + " " + std::to_string(row));
         pickWithMouse(list, row);
         coolerPick = target % 3 != 2;
         break;
@@ -193,46 +220,64 @@ bool Session::step(std::span<const std::uint8_t>& input) {
         constexpr Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown};
         constexpr Qt::KeyboardModifier modifiers[] = {Qt::NoModifier, Qt::NoModifier,
                                                       Qt::ControlModifier, Qt::AltModifier};
+        const char* keyNames[] = {"ArrowUp", "ArrowDown", "PageUp", "PageDown"};
+        const char* modifierNames[] = {"none", "none", "ctrl", "alt"};
+        const std::uint8_t modifier = bytes.next() % 4;
+        told("arrow " + listName + " " + keyNames[target >> 6] + " " + modifierNames[modifier]);
         QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
-        QTest::keyClick(list, keys[target >> 6], modifiers[bytes.next() % 4]);
+        QTest::keyClick(list, keys[target >> 6], modifiers[modifier]);
         if (list->view()->isVisible())
             QTest::keyClick(list->view(), Qt::Key_Escape);
         break;
     }
-    case kType:
+    case kType: {
+        const bool selectAll = bytes.next() & 1;
+        const QString text = bytes.text();
+        told("type " + fieldName + " " + (selectAll ? "1 " : "0 ") + hex(text));
         QTest::mouseClick(field == box ? field : list->lineEdit(), Qt::LeftButton);
-        if (bytes.next() & 1)
+        if (selectAll)
             QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-        typeText(field, bytes.text());
+        typeText(field, text);
         break;
-    case kPaste:
-        QApplication::clipboard()->setText(bytes.text() + bytes.text());
+    }
+    case kPaste: {
+        const QString first = bytes.text();
+        const QString pasted = first + bytes.text();
+        told("paste " + fieldName + " " + hex(pasted));
+        QApplication::clipboard()->setText(pasted);
         QTest::mouseClick(field == box ? field : list->lineEdit(), Qt::LeftButton);
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         break;
+    }
     case kClickOption:
+        told("option " + std::to_string(target % 3));
         QTest::mouseClick(speedOption(window_, target % 3), Qt::LeftButton);
         break;
     case kOptionArrow: {
+        told("option-arrow " + std::to_string(target % 3) + (target & 0x80 ? " Left" : " Right"));
         QRadioButton* selected = speedOption(window_, target % 3);
         selected->setFocus(Qt::TabFocusReason);
         QTest::keyClick(selected, target & 0x80 ? Qt::Key_Left : Qt::Key_Right);
         break;
     }
     case kCalculate:
+        told("calculate");
         QTest::mouseClick(child<QPushButton>(window_, "Command1"), Qt::LeftButton);
         break;
     case kEnter:
+        told("enter " + fieldName);
         QTest::mouseClick(field == box ? field : list->lineEdit(), Qt::LeftButton);
         QTest::keyClick(field, Qt::Key_Return);
         break;
     case kTab:
+        told("tab " + fieldName);
         QTest::keyClick(field, Qt::Key_Tab);
         break;
     case kActionCount:
         break;
     }
     ++actions_;
+    record_.push_back(shown(window_));
     check(coolerPick);
     return failure_.empty();
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 class Form1;
 
@@ -27,10 +28,18 @@ public:
     // How many actions have been carried out.
     std::size_t actions() const { return actions_; }
 
+    // Each action as a person would tell it, one a line, each followed by what the window then
+    // shows ("= " and the shown texts), for another toolkit to replay:
+    //   pick-keys LIST ROW | pick-mouse LIST ROW | arrow LIST KEY MODIFIER |
+    //   type FIELD SELECT-ALL HEX-UTF8 | paste FIELD HEX-UTF8 | option INDEX |
+    //   option-arrow INDEX Left|Right | calculate | enter FIELD | tab FIELD
+    const std::vector<std::string>& record() const { return record_; }
+
 private:
     Form1& window_;
     std::string failure_;
     std::size_t actions_ = 0;
+    std::vector<std::string> record_;
 
     void check(bool afterCoolerPick);
 };

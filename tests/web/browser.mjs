@@ -110,3 +110,83 @@ export function keep(name, data) {
   writeFileSync(join(EVIDENCE, name), data);
   return join(EVIDENCE, name);
 }
+
+// What the window shows, as the desktop's recorded sessions write it: the fields, the results,
+// the options' captions and the index of the selected one, joined by "|".
+export async function snapshot(page) {
+  const names = ["Combo1", "Combo2", "Combo3", "Text2", "Label40", "Label37", "Label8", "Label1",
+                 "Label11", "Label35", "Label26", "Label18", "Label31", "Label14", "Label19",
+                 "Label21", "Option1(0)", "Option1(1)", "Option1(2)", "selected"];
+  return "= " + (await shown(page, names)).join("|");
+}
+
+// One act of a desktop session, as the session wrote it (tests/support/session.h), done here
+// with the same keys and clicks.
+export async function replay(page, cdp, line) {
+  const [act, target, ...rest] = line.split(" ");
+  const field = "#" + target;
+  const text = (hex) => (hex === "-" ? "" : Buffer.from(hex, "hex").toString("utf8"));
+  const chord = async (modifier, key) => {
+    if (modifier) await page.keyboard.down(modifier);
+    await page.keyboard.press(key);
+    if (modifier) await page.keyboard.up(modifier);
+  };
+  const isOpen = () => page.evaluate((id) => !document.getElementById(id + "-items").hidden, target);
+  switch (act) {
+    case "pick-keys":
+      await page.focus(field);
+      await chord("Alt", "ArrowDown");
+      if (!(await isOpen())) break;
+      await page.keyboard.press("Home");
+      for (let r = 0; r < Number(rest[0]); r++) await page.keyboard.press("ArrowDown");
+      await page.keyboard.press("Enter");
+      if (await isOpen()) await page.keyboard.press("Escape");
+      break;
+    case "pick-mouse": {
+      const items = await page.$$(`#${target}-items li`);
+      await (await page.evaluateHandle((id) => document.getElementById(id).nextSibling, target)).click();
+      await items[Number(rest[0])].click();
+      break;
+    }
+    case "arrow":
+      await click(page, target);
+      await chord({ ctrl: "Control", alt: "Alt" }[rest[1]], rest[0]);
+      if (await isOpen()) await page.keyboard.press("Escape");
+      break;
+    case "type":
+      await click(page, target);
+      if (rest[0] === "1") await chord("Control", "KeyA");
+      // A Tab moves the focus on, and the desktop's keys still go to the field.
+      for (const c of text(rest[1])) {
+        if (c === "\t") {
+          await page.keyboard.press("Tab");
+          await page.focus(field);
+        } else await page.keyboard.type(c);
+      }
+      break;
+    case "paste":
+      await click(page, target);
+      await cdp.send("Input.insertText", { text: text(rest[0]) });
+      break;
+    case "option":
+      await click(page, "Option1_" + target);
+      break;
+    case "option-arrow":
+      await page.focus("#Option1_" + target);
+      await page.keyboard.press("Arrow" + rest[0]);
+      break;
+    case "calculate":
+      await click(page, "Command1");
+      break;
+    case "enter":
+      await click(page, target);
+      await page.keyboard.press("Enter");
+      break;
+    case "tab":
+      await page.focus(field);
+      await page.keyboard.press("Tab");
+      break;
+    default:
+      throw new Error("no such act: " + line);
+  }
+}

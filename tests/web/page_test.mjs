@@ -9,7 +9,10 @@
 import assert from "node:assert/strict";
 import { after, before, describe, test } from "node:test";
 import { pathToFileURL } from "node:url";
-import { FACTS, PAGE, click, keep, load, open, pick, press, shown } from "./browser.mjs";
+import { existsSync, readFileSync, readdirSync } from "node:fs";
+import { join } from "node:path";
+import { FACTS, PAGE, click, keep, load, open, pick, press, replay, shown, snapshot }
+  from "./browser.mjs";
 
 const INPUTS = ["Combo1", "Combo2", "Text2", "Combo3"];
 const RESULTS = ["Label40", "Label37", "Label8", "Label1", "Label11", "Label35", "Label26",
@@ -115,6 +118,24 @@ for (const name of ["chromium", "firefox"]) {
             assert.ok(contrast >= 4.5, `${features[0].name}: ${id} has a contrast of ${contrast}`);
         }
         await page.emulateMediaFeatures([]);
+      });
+
+      test("the desktop's recorded sessions replay act by act with the same results", async (t) => {
+        const folder = process.env.FANSEL_REPLAYS;
+        if (!folder || !existsSync(folder))
+          return t.skip("no sessions recorded: the desktop's window tests write them (./tools/test)");
+        const { page } = session;
+        const cdp = await page.createCDPSession();
+        const seeds = readdirSync(folder);
+        assert.ok(seeds.length > 0);
+        for (const seed of seeds) {
+          await fresh();
+          const lines = readFileSync(join(folder, seed), "utf8").split("\n").filter((l) => l);
+          for (let i = 0; i < lines.length; i += 2) {
+            await replay(page, cdp, lines[i]);
+            assert.equal(await snapshot(page), lines[i + 1], `${seed}, after "${lines[i]}"`);
+          }
+        }
       });
 
       test("every road of the facts, by picks", async () => {
