@@ -237,9 +237,14 @@ class Desktop:
             wait_until(lambda: any(v["pid"] == program.pid and v["focused"] for v in self.views()),
                        60, "the window opening with the focus", pause=0.2)
             return program
-        self.window = subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--pid",
-                                      str(program.pid)], env=self.env, check=True, timeout=60,
-                                     capture_output=True, text=True).stdout.split()[0]
+        def shown():
+            # A window that goes away while xdotool looks at it ends its search with an X error
+            # (Wine makes and ends windows of its own while a program starts): it looks again.
+            search = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                                     str(program.pid)], env=self.env, timeout=30,
+                                    capture_output=True, text=True)
+            return search.stdout.split()[:1]
+        self.window = wait_until(shown, 60, "the program's window showing", pause=0.2)[0]
         subprocess.run(["xdotool", "windowfocus", "--sync", self.window], env=self.env,
                        check=True, timeout=30)
         return program
