@@ -16,7 +16,8 @@ class Session {
 public:
     // Drives the given window, which must be shown. A quick hand is assumed: the application's
     // double-click interval is set to 0 so that the lists' popups take every click at once.
-    explicit Session(Form1& window);
+    // With record, each action is also written down (record()).
+    explicit Session(Form1& window, bool record = false);
 
     // Takes the next action from the bytes, carries it out and checks the window. Returns false
     // when the bytes are used up. A broken rule is reported through failure().
@@ -39,6 +40,7 @@ private:
     Form1& window_;
     std::string failure_;
     std::size_t actions_ = 0;
+    bool recording_;
     std::vector<std::string> record_;
 
     void check(bool afterCoolerPick);

@@ -23,7 +23,7 @@ TEST(Session, EveryRecordedSessionKeepsTheWindowSoundAndIsWrittenOut) {
         ASSERT_TRUE(input.open(QIODevice::ReadOnly));
         const QByteArray data = input.readAll();
         Person person;
-        Session session(person.window());
+        Session session(person.window(), true);
         std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(data.data()),
                                             static_cast<std::size_t>(data.size()));
         while (session.step(bytes)) {
