@@ -63,7 +63,6 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
     field.setAttribute("aria-expanded", "false");
     highlight(-1);
   };
-  list.close = close;
   button.addEventListener("mousedown", (e) => {
     e.preventDefault();
     field.focus();

@@ -12,18 +12,12 @@ var Page = (function () {
   const lists = {}; // by list id: {items, index, field, popup, active}
   const radios = [];
   const px = (twips) => twips / 15 + "px";
-  let running = false; // a handler runs: what it sets is no person's act
   let ended = false;
 
   function run(handler, index) {
     if (ended) return;
     const before = shownResults();
-    running = true;
-    try {
-      Module._fan_run(handler, index || 0);
-    } finally {
-      running = false;
-    }
+    Module._fan_run(handler, index || 0);
     if (!ended) announce(before);
   }
 
