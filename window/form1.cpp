@@ -174,12 +174,10 @@ void Form1::createControls() {
 void Form1::tieCaptions() {
     // Every input and result is tied to its caption and unit; the options through their group.
     for (const form::Control& control : form::controls()) {
-        if (control.caption == Id::None)
-            continue;
-        QWidget* tied =
-            control.kind == Kind::Option ? widget(control.id)->parentWidget() : widget(control.id);
-        if (control.kind == Kind::Option && form::optionIndex(control.id) != 0)
-            continue; // the group once
+        const bool option = control.kind == Kind::Option;
+        if (control.caption == Id::None || (option && form::optionIndex(control.id) != 0))
+            continue; // the group once, through its first option
+        QWidget* tied = option ? widget(control.id)->parentWidget() : widget(control.id);
         const auto* unit = control.unit == Id::None ? nullptr : widget(control.unit);
         tieToCaption(tied, static_cast<QLabel*>(widget(control.caption)),
                      static_cast<const QLabel*>(unit));
