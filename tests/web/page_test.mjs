@@ -122,12 +122,13 @@ for (const name of ["chromium", "firefox"]) {
 
       test("the desktop's recorded sessions replay act by act with the same results", async (t) => {
         const folder = process.env.FANSEL_REPLAYS;
-        if (!folder || !existsSync(folder))
-          return t.skip("no sessions recorded: the desktop's window tests write them (./tools/test)");
+        if (!folder)
+          return t.skip("no recorded sessions named: ./tools/test records them on the desktop first");
+        assert.ok(existsSync(folder), `the recorded sessions are missing: ${folder}`);
         const { page } = session;
         const cdp = await page.createCDPSession();
         const seeds = readdirSync(folder);
-        assert.ok(seeds.length > 0);
+        assert.ok(seeds.length > 0, `no recorded session in ${folder}`);
         for (const seed of seeds) {
           await fresh();
           const lines = readFileSync(join(folder, seed), "utf8").split("\n").filter((l) => l);
