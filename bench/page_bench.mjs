@@ -14,9 +14,16 @@ import { pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
 
 const [pagePath, loads = "21"] = process.argv.slice(2);
+// Each figure against its goal: one past it is said, and the benchmark ends with status 1.
+const within = (figure, goal) => {
+  if (figure <= goal) return `(at most ${goal})`;
+  process.exitCode = 1;
+  return `(PAST ITS GOAL: at most ${goal})`;
+};
 const bytes = readFileSync(pagePath);
-console.log(`size: ${bytes.length} bytes, ${gzipSync(bytes, { level: 9 }).length} gzipped` +
-            " (at most 200000 and 80000)");
+const gzipped = gzipSync(bytes, { level: 9 }).length;
+console.log(`size: ${bytes.length} bytes ${within(bytes.length, 200000)}, ${gzipped} gzipped ` +
+            within(gzipped, 80000));
 
 const browser = await puppeteer.launch({
   browser: "chrome", executablePath: "/usr/bin/chromium", headless: true,
@@ -55,7 +62,7 @@ try {
   }
   const [p, f] = [median(pageTimes), median(floorTimes)];
   console.log(`ready: ${p.toFixed(1)} ms against the floor's ${f.toFixed(1)} ms, ratio ` +
-              `${(p / f).toFixed(2)} (at most 1.5), medians of ${loads} loads each`);
+              `${(p / f).toFixed(2)} ${within(p / f, 1.5)}, medians of ${loads} loads each`);
 
   // A pick's whole cascade: the item's click, the handlers it runs, the page's every write.
   await page.goto(url);
@@ -68,7 +75,7 @@ try {
     return (performance.now() - start) / (rounds * items.length);
   });
   console.log(`a pick of a compressor power, with its whole cascade: ${(perPick * 1000).toFixed(0)}` +
-              " µs (at most 1 ms)");
+              ` µs ${within(perPick * 1000, 1000)}`);
 } finally {
   await browser.close();
 }

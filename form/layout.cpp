@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "layout.h"
 
+#include <algorithm>
+
 #include <array>
 
 namespace form {
@@ -118,6 +120,32 @@ std::string_view nameOf(Id id) noexcept {
     return index < kNames.size() ? kNames[index] : std::string_view();
 }
 
+int roomAfter(const Control& label) noexcept {
+    const int left = pixels(label.at.left);
+    const int top = pixels(label.at.top);
+    const int bottom = top + pixels(label.at.height) - 1;
+    int next = pixels(kWindow.clientArea.width);
+    for (const Control& other : kControls) {
+        const int otherTop = pixels(other.at.top);
+        if (other.kind != Kind::Line && pixels(other.at.left) > left && otherTop <= bottom &&
+            otherTop + pixels(other.at.height) - 1 >= top)
+            next = std::min(next, pixels(other.at.left));
+    }
+    return next - left;
+}
+
+std::string_view spokenName(const Control& control) noexcept {
+    const auto caption = static_cast<std::size_t>(control.caption);
+    if (caption >= kControls.size())
+        return {};
+    std::string_view text = kControls[caption].text;
+    if (text.ends_with(" ="))
+        text.remove_suffix(2);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
 int optionIndex(Id id) noexcept {
     return id >= Option1_0 && id <= Option1_2 ? static_cast<int>(id) - static_cast<int>(Option1_0)
                                               : -1;
@@ -125,10 +153,6 @@ int optionIndex(Id id) noexcept {
 
 std::span<const Control> controls() noexcept {
     return kControls;
-}
-
-const Control& control(Id id) noexcept {
-    return kControls[static_cast<std::size_t>(id)];
 }
 
 const Window& window() noexcept {

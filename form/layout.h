@@ -46,7 +46,15 @@ struct Control {
 
 // Every control, in the order the window makes them.
 std::span<const Control> controls() noexcept;
-const Control& control(Id id) noexcept;
+
+// The room after a caption, unit or credit line, in the window's pixels at 96 dots per inch:
+// from its left edge to the next control on its row, or to the window's edge. Every toolkit fits
+// the captions' font to it.
+int roomAfter(const Control& label) noexcept;
+
+// The name a screen reader speaks for a control: its caption without " =", as every toolkit
+// names it; empty where it has no caption (the options: their group's).
+std::string_view spokenName(const Control& control) noexcept;
 
 struct Window {
     std::string_view title;

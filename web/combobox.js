@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 // A list of the page: an editable combo box as the WAI-ARIA pattern has it. A text field with the
-// combobox role, a button that opens its popup, the popup (a listbox). As on the desktop, only a
-// pick runs the handler: a click on an item, Enter on the highlighted one in the opened list, or
-// an arrow key (or Page Up and Down) in the closed field, which moves to the next or previous
-// item; Alt+Down opens the list, Escape and Alt+Up close it, Home and End go to its ends; typing
-// and Enter in the field pick nothing. The list keeps the index of the item its field last showed, which the arrows move from.
+// combobox role, a button that opens its popup, the popup (a listbox). It answers keys as the
+// desktop's list does. Only a pick runs the handler: a click on an item, Enter on the highlighted
+// one in the open list, or an arrow key (or Page Up and Down) in the closed field, which moves to
+// the next or previous item; typing and Enter in the closed field pick nothing. Alt+Down opens
+// the list and, open, closes it again with no pick, as Escape does; in the open list the arrows
+// (Alt+Up too) and Page Up and Down (by nine) move the highlight, Home and End go to its ends, and typing
+// moves it to the first item that begins with what was typed (the keys of one quick run count
+// as one text). The list keeps the index of the item its field last showed, which the arrows
+// move from.
 "use strict";
 
 function ComboBox(form, c, { place, px, name, pick: picked }) {
   const list = { items: [], index: -1, active: -1 };
+  // What was typed in the open list, and when last: a pause of longer than this starts anew.
+  const typed = { text: "", at: 0, pause: 400 };
   const field = document.createElement("input");
   field.type = "text";
   field.id = c.name;
@@ -74,19 +80,33 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
     if (item) pick([...popup.children].indexOf(item));
   });
   field.addEventListener("blur", close);
+  // The first item from the highlighted one on that begins with the text typed so far.
+  const search = (key, now) => {
+    const again = now - typed.at <= typed.pause;
+    typed.text = again ? typed.text + key : key;
+    typed.at = now;
+    const from = list.active + (typed.text.length === 1 ? 1 : 0);
+    for (let i = 0; i < list.items.length; i++) {
+      const at = (from + i) % list.items.length;
+      if (list.items[at].toLowerCase().startsWith(typed.text.toLowerCase())) return highlight(at);
+    }
+  };
   field.addEventListener("keydown", (e) => {
     const down = e.key === "ArrowDown" || e.key === "PageDown";
     const up = e.key === "ArrowUp" || e.key === "PageUp";
     if (!popup.hidden) {
-      if (down || up) {
-        const next = Math.min(Math.max(list.active + (down ? 1 : -1), 0), list.items.length - 1);
-        highlight(next);
+      if (e.key === "Escape" || (e.key === "ArrowDown" && e.altKey)) {
+        close();
+      } else if (down || up) {
+        // Page Up and Down go a page of the desktop's list at a time: it shows ten items.
+        const step = (e.key.startsWith("Page") ? 9 : 1) * (down ? 1 : -1);
+        highlight(Math.min(Math.max(list.active + step, 0), list.items.length - 1));
       } else if (e.key === "Home" || e.key === "End") {
         highlight(e.key === "Home" ? 0 : list.items.length - 1);
-      } else if (e.key === "Enter" && list.active >= 0) {
-        pick(list.active);
-      } else if (e.key === "Escape" || (e.key === "ArrowUp" && e.altKey)) {
-        close();
+      } else if (e.key === "Enter") {
+        if (list.active >= 0) pick(list.active);
+      } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey && !e.metaKey) {
+        search(e.key, e.timeStamp);
       } else return;
       e.preventDefault();
       return;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
-// The program in the browser: the window's description handed to the page as JSON, the
-// handlers run for the page's events, and the controls' interface over the page's elements
-// (page.js does the work on them).
+// The program in the browser, the folder web/: built with emscripten from the same rules and
+// description into one self-contained HTML file. Here the window's description is handed to the
+// page as JSON (json.h), the handlers run for the page's events, and the controls' interface
+// goes over the page's elements; page.js builds the browser's own controls at their places and
+// implements the interface with them, combobox.js is its editable list, and shell.html holds the
+// styles and the policy that forbids every request.
 
 #include "form.h"
+#include "json.h"
 #include "layout.h"
 
 #include <emscripten.h>
@@ -72,48 +76,40 @@ constexpr std::array<std::string_view, 9> kKinds{"Caption", "Unit",   "Credit", 
                                                  "TextBox", "Option", "Button", "Line"};
 constexpr std::array<std::string_view, 3> kEvents{"Load", "Pick", "Click"};
 
-// A text as a JSON string.
-std::string quoted(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\')
-            out += '\\';
-        out += c;
-    }
-    return out + '"';
-}
-
 std::string describe() {
     std::string json = "{\"controls\":[";
     for (const form::Control& c : form::controls()) {
         if (c.id != form::Id::Label7)
             json += ',';
         json += "{\"id\":" + std::to_string(number(c.id)) +
-                ",\"name\":" + quoted(form::nameOf(c.id)) +
+                ",\"name\":" + jsonString(form::nameOf(c.id)) +
                 ",\"index\":" + std::to_string(form::optionIndex(c.id)) +
-                ",\"kind\":" + quoted(kKinds[static_cast<std::size_t>(c.kind)]) +
-                ",\"text\":" + quoted(c.text) + ",\"at\":[" + std::to_string(c.at.left) + ',' +
+                ",\"kind\":" + jsonString(kKinds[static_cast<std::size_t>(c.kind)]) +
+                ",\"text\":" + jsonString(c.text) + ",\"at\":[" + std::to_string(c.at.left) + ',' +
                 std::to_string(c.at.top) + ',' + std::to_string(c.at.width) + ',' +
                 std::to_string(c.at.height) + "],\"tab\":" + std::to_string(c.tab) +
-                ",\"tooltip\":" + quoted(c.tooltip) +
+                ",\"tooltip\":" + jsonString(c.tooltip) +
+                ",\"spoken\":" + jsonString(form::spokenName(c)) +
+                ",\"room\":" + std::to_string(form::roomAfter(c)) +
                 ",\"caption\":" + std::to_string(number(c.caption)) +
                 ",\"unit\":" + std::to_string(number(c.unit)) + ",\"items\":[";
         const auto items = form::items(c.id);
         for (std::size_t i = 0; i < items.size(); ++i)
-            json += (i ? "," : "") + quoted(items[i]);
+            json += (i ? "," : "") + jsonString(items[i]);
         json += "]}";
     }
     const form::Window& w = form::window();
-    json += "],\"title\":" + quoted(w.title) + ",\"client\":[" +
+    json += "],\"title\":" + jsonString(w.title) + ",\"client\":[" +
             std::to_string(w.clientArea.width) + ',' + std::to_string(w.clientArea.height) +
             "],\"maxLength\":" + std::to_string(w.textBoxMaxLength) +
             ",\"focus\":" + std::to_string(number(w.focusAtStart)) +
             ",\"selected\":" + std::to_string(w.optionSelectedAtStart) +
-            ",\"none\":" + std::to_string(number(form::Id::None)) + ",\"wiring\":[";
+            ",\"none\":" + std::to_string(number(form::Id::None)) +
+            ",\"optionGroup\":" + std::to_string(number(form::Id::Option1)) + ",\"wiring\":[";
     for (const form::Wire& wire : form::wiring())
         json += std::string(wire.control == form::Id::Form1 ? "" : ",") +
                 "{\"control\":" + std::to_string(number(wire.control)) +
-                ",\"event\":" + quoted(kEvents[static_cast<std::size_t>(wire.event)]) +
+                ",\"event\":" + jsonString(kEvents[static_cast<std::size_t>(wire.event)]) +
                 ",\"handler\":" + std::to_string(static_cast<int>(wire.handler)) + "}";
     return json + "]}";
 }

@@ -33,11 +33,6 @@ var Page = (function () {
     node.style.height = px(height);
   }
 
-  // The caption a screen reader speaks for a control: its caption without " =".
-  function spoken(caption) {
-    return caption.text.replace(/ =$/, "").trim();
-  }
-
   function controlById(id) {
     return window_.controls.find((c) => c.id === id);
   }
@@ -57,12 +52,8 @@ var Page = (function () {
       const was = shown[1];
       const now = textOf(c.id);
       if (now === was || now === "" || document.activeElement === element[c.id]) continue;
-      if (c.kind === "Option") {
-        said.push(spoken(controlById(c.caption)) + " " + now);
-        continue;
-      }
       const unit = c.unit === window_.none ? "" : " " + controlById(c.unit).text;
-      said.push(spoken(controlById(c.caption)) + " " + now + unit);
+      said.push(c.spoken + " " + now + unit);
     }
     if (said.length) document.getElementById("announce").textContent = said.join(", ");
   }
@@ -101,7 +92,7 @@ var Page = (function () {
         case "List": {
           const list = ComboBox(form, c, {
             place, px,
-            name: spoken(controlById(c.caption)),
+            name: c.spoken,
             pick() {
               const w = wire(c.id, "Pick");
               if (w) run(w.handler);
@@ -140,7 +131,7 @@ var Page = (function () {
           group.append(label);
           radios[c.index] = node;
           node.addEventListener("click", () => {
-            const w = wire(description.controls.length + 1, "Click");
+            const w = wire(description.optionGroup, "Click");
             if (w) run(w.handler, c.index);
           });
           break;
@@ -163,10 +154,22 @@ var Page = (function () {
       if (c.kind === "Button") {
         const w = wire(c.id, "Click");
         if (w) node.addEventListener("click", () => run(w.handler));
+        // Neither button is the default: Enter presses none (Space presses the focused one).
+        node.addEventListener("keydown", (e) => {
+          if (e.key === "Enter") e.preventDefault();
+        });
       }
       element[c.id] = node;
     }
     tie(description);
+    // Labels and results never take the focus, and a click on them does nothing: the focus
+    // stays where it was, and a caption does not hand the click to its control.
+    form.addEventListener("mousedown", (e) => {
+      if (!e.target.closest(".list, .box, button, .option, .open, .items")) e.preventDefault();
+    });
+    form.addEventListener("click", (e) => {
+      if (e.target.closest(".caption")) e.preventDefault();
+    });
     fitCaptions(description);
     for (const w of description.wiring) if (w.event === "Load") run(w.handler);
     element[description.focus].focus();
@@ -180,7 +183,7 @@ var Page = (function () {
       if (c.caption === description.none) continue;
       const caption = element[c.caption];
       const node = c.kind === "Option" ? document.getElementById("Option1Group") : element[c.id];
-      node.setAttribute("aria-label", spoken(controlById(c.caption)));
+      node.setAttribute("aria-label", c.spoken);
       if (caption.tagName === "LABEL" && c.kind !== "Option") caption.htmlFor = node.id;
       const described = [c.unit === description.none ? "" : element[c.unit].textContent, c.tooltip];
       const text = described.filter((d) => d).join(", ");
@@ -196,14 +199,8 @@ var Page = (function () {
   function fitCaptions(description) {
     const form = document.getElementById("Form1");
     const captions = description.controls.filter((c) => c.kind === "Caption" || c.kind === "Unit");
-    const room = (c) => {
-      let next = description.client[0];
-      for (const o of description.controls)
-        if (o !== c && o.at[0] > c.at[0] && o.at[1] <= c.at[1] + c.at[3] &&
-            o.at[1] + o.at[3] >= c.at[1] && o.kind !== "Line")
-          next = Math.min(next, o.at[0]);
-      return (next - c.at[0]) / 15 - 5;
-    };
+    // The room after each, in CSS pixels, less the clear space it keeps.
+    const room = (c) => c.room - 5;
     const fits = () => captions.every((c) => element[c.id].scrollWidth <= room(c));
     const use = (size) => form.style.setProperty("--caption-size", size + "px");
     // The widths scale with the size: one measure gives the size, a second confirms it.

@@ -1,29 +1,37 @@
 // SPDX-License-Identifier: MIT
 #include "describe.h"
 
-#include <QComboBox>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
+#include "layout.h"
+
+#include <QWidget>
 
 QString controlKind(const QWidget& control, const QWidget& window) {
-    if (qobject_cast<const QComboBox*>(&control))
-        return QStringLiteral("list");
-    if (auto* label = qobject_cast<const QLabel*>(&control))
-        return label->frameShape() == QFrame::NoFrame ? QStringLiteral("caption")
-                                                      : QStringLiteral("result");
-    if (qobject_cast<const QRadioButton*>(&control))
-        return QStringLiteral("option");
-    if (qobject_cast<const QPushButton*>(&control))
-        return QStringLiteral("button");
-    if (control.parent() != &window)
+    if (control.window() != &window)
         return {};
-    if (qobject_cast<const QLineEdit*>(&control))
-        return QStringLiteral("box");
-    if (auto* frame = qobject_cast<const QFrame*>(&control);
-        frame && frame->frameShape() == QFrame::HLine)
-        return QStringLiteral("line");
+    // The description says what each control is; its widget carries the control's name.
+    const QString name = control.objectName();
+    for (const form::Control& c : form::controls()) {
+        if (QString::fromUtf8(form::nameOf(c.id).data(),
+                              static_cast<qsizetype>(form::nameOf(c.id).size())) != name)
+            continue;
+        switch (c.kind) {
+        case form::Kind::Caption:
+        case form::Kind::Unit:
+        case form::Kind::Credit:
+            return QStringLiteral("caption");
+        case form::Kind::Value:
+            return QStringLiteral("result");
+        case form::Kind::List:
+            return QStringLiteral("list");
+        case form::Kind::TextBox:
+            return QStringLiteral("box");
+        case form::Kind::Option:
+            return QStringLiteral("option");
+        case form::Kind::Button:
+            return QStringLiteral("button");
+        case form::Kind::Line:
+            return QStringLiteral("line");
+        }
+    }
     return {};
 }

@@ -2,6 +2,7 @@
 #include "dialog_font.h"
 
 #include "describe.h"
+#include "layout.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -31,18 +32,15 @@ constexpr int kNarrowest = 60;
 // the window's edge.
 QList<std::pair<QString, qreal>> captionRooms(const QWidget& window) {
     QList<std::pair<QString, qreal>> rooms;
-    const QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    for (const QWidget* widget : controls) {
-        const auto* label = qobject_cast<const QLabel*>(widget);
-        if (controlKind(*widget, window) != QLatin1String("caption") || label->text().isEmpty())
+    for (const form::Control& control : form::controls()) {
+        const auto* label = window.findChild<const QLabel*>(
+            QString::fromUtf8(form::nameOf(control.id).data(),
+                              static_cast<qsizetype>(form::nameOf(control.id).size())),
+            Qt::FindDirectChildrenOnly);
+        if (!label || controlKind(*label, window) != QLatin1String("caption") ||
+            label->text().isEmpty())
             continue;
-        int next = window.width();
-        for (const QWidget* other : controls)
-            if (other != widget && other->x() > label->x() &&
-                other->y() <= label->geometry().bottom() &&
-                other->geometry().bottom() >= label->y() && other->height() > 1)
-                next = std::min(next, other->x());
-        rooms.append({label->text(), next - label->x() - kClearance});
+        rooms.append({label->text(), form::roomAfter(control) - kClearance});
     }
     return rooms;
 }

@@ -45,22 +45,14 @@ void place(QWidget* control, std::string_view name, const QRect& at) {
     control->setGeometry(at.translated(-parent->mapTo(parent->window(), QPoint())));
 }
 
-// The caption a screen reader speaks for a control: the caption beside it without " =".
-QString spokenCaption(const QLabel* caption) {
-    QString text = caption->text();
-    if (text.endsWith(QLatin1String(" =")))
-        text.chop(2);
-    return text.trimmed();
-}
-
 // Ties a control to the caption beside it, so that a screen reader finds either from the other
 // (labelled-by and label-for), and gives it its unit and tooltip as a description. A list or the
 // text box is spoken by its caption; a value label by the value it shows, as a sighted user reads
 // it, so a screen reader's review of the window reads caption, value and unit once each.
-void tieToCaption(QWidget* control, QLabel* caption, const QLabel* unit) {
+void tieToCaption(QWidget* control, QLabel* caption, const QLabel* unit, const QString& spoken) {
     caption->setBuddy(control);
     if (!qobject_cast<ValueLabel*>(control))
-        control->setAccessibleName(spokenCaption(caption));
+        control->setAccessibleName(spoken);
     QStringList description;
     if (unit)
         description << unit->text();
@@ -180,7 +172,7 @@ void Form1::tieCaptions() {
         QWidget* tied = option ? widget(control.id)->parentWidget() : widget(control.id);
         const auto* unit = control.unit == Id::None ? nullptr : widget(control.unit);
         tieToCaption(tied, static_cast<QLabel*>(widget(control.caption)),
-                     static_cast<const QLabel*>(unit));
+                     static_cast<const QLabel*>(unit), qtText(form::spokenName(control)));
     }
 }
 

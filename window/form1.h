@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Qt's window: the widgets of the window's description (form/layout.h) at their places, the
-// controls' interface implemented with them, and each widget's pick or click wired to the handler
-// the description names. The architecture of the whole program is described in form/form.h.
+// Qt's window, the folder window/: the widgets of the window's description (form/layout.h) at
+// their places, the controls' interface implemented with them, and each widget's pick or click
+// wired to the handler the description names (here); and what is Qt's alone: startup (opening
+// the window platform, or one clear line on what failed), application (the program's run,
+// names, icon, screen-reader interfaces and, on Windows, its text engine), dialog_font (the
+// dialog font, fitted to the captions where it is too wide, and room for every letter of a
+// caption), describe (each control's kind, from the description), PickList (a list whose only
+// signal is the user's pick), ValueLabel (a result field) with accessible (what a screen reader
+// reads of it). Each input and result is tied to its caption, so a screen reader hears caption,
+// value and unit.
 
 #include "controls.h"
 #include "form.h"

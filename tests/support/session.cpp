@@ -112,6 +112,10 @@ std::string hex(const QString& text) {
     return text.isEmpty() ? std::string("-") : text.toUtf8().toHex().toStdString();
 }
 
+} // namespace
+
+namespace session_parts {
+
 // What the window shows: the fields, the results, the options' captions and the selected one.
 std::string shown(Form1& form) {
     QStringList texts;
@@ -130,7 +134,7 @@ std::string shown(Form1& form) {
     return "= " + texts.join(QLatin1Char('|')).toStdString();
 }
 
-} // namespace
+} // namespace session_parts
 
 Session::Session(Form1& window, bool record) : window_(window), recording_(record) {
     QApplication::setDoubleClickInterval(0);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <string>
 
 namespace session_parts {
 
@@ -18,6 +19,10 @@ inline const QStringList kItems[] = {
 inline const char* const kValueLabels[] = {"Label40", "Label37", "Label8",  "Label1",
                                            "Label11", "Label35", "Label26", "Label18",
                                            "Label31", "Label14", "Label19", "Label21"};
+
+// What the window shows, as a session writes it down: "= " and the fields, the results, the
+// options' captions and the selected option, joined by "|".
+std::string shown(Form1& form);
 
 template <typename T> T* child(Form1& form, const char* name) {
     return form.findChild<T*>(QString::fromLatin1(name));

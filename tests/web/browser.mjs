@@ -120,9 +120,78 @@ export async function snapshot(page) {
   return "= " + (await shown(page, names)).join("|");
 }
 
+// What the page shows as a session of acts writes it down (tests/support/acts.h): the snapshot,
+// the control with the focus, the open list and its highlighted item.
+export async function state(page) {
+  const [focus, open, highlight] = await page.evaluate(() => {
+    const open = document.querySelector(".items:not([hidden])");
+    if (open) {
+      const list = open.id.replace(/-items$/, "");
+      const item = open.querySelector('[aria-selected="true"]');
+      return [list, list, item ? item.textContent : "-"];
+    }
+    const id = document.activeElement?.id ?? "";
+    const option = /^Option1_(\d)$/.exec(id);
+    if (option) return [`Option1(${option[1]})`, "-", "-"];
+    return [/^(Combo\d|Text2|Command\d)$/.test(id) ? id : "-", "-", "-"];
+  });
+  return `${await snapshot(page)}|${focus}|${open}|${highlight}`;
+}
+
+// One act of a session of acts (tests/support/acts.h), done with the browser's own keys, clicks
+// and wheel.
+export async function act(page, line) {
+  const [verb, target, ...words] = line.split(" ");
+  const rest = line.slice(verb.length + 1);
+  const element = (name) => {
+    const option = /^Option1\((\d)\)$/.exec(name);
+    return page.evaluateHandle((id) => {
+      const node = document.getElementById(id);
+      return node.type === "radio" ? node.labels[0] : node;
+    }, option ? "Option1_" + option[1] : name);
+  };
+  const keys = { Up: "ArrowUp", Down: "ArrowDown", Left: "ArrowLeft", Right: "ArrowRight" };
+  const modifiers = { shift: "Shift", alt: "Alt", ctrl: "Control" };
+  switch (verb) {
+    case "key": {
+      const parts = target.split("+");
+      const key = parts.pop();
+      for (const m of parts) await page.keyboard.down(modifiers[m]);
+      await page.keyboard.press(keys[key] ?? key);
+      for (const m of parts.reverse()) await page.keyboard.up(modifiers[m]);
+      break;
+    }
+    case "type":
+      await page.keyboard.type(rest);
+      break;
+    case "paste":
+      for (const c of rest) await page.keyboard.sendCharacter(c);
+      break;
+    case "click":
+      await (await element(target)).click();
+      break;
+    case "arrow":
+      await (await page.evaluateHandle((id) => document.getElementById(id).nextSibling, target)).click();
+      break;
+    case "item":
+      await (await page.evaluateHandle((id, text) =>
+        [...document.getElementById(id + "-items").children].find((li) => li.textContent === text),
+      target, words.join(" "))).click();
+      break;
+    case "wheel": {
+      const box = await (await element(target)).boundingBox();
+      await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
+      await page.mouse.wheel({ deltaY: words[0] === "up" ? -100 : 100 });
+      break;
+    }
+    default:
+      throw new Error("no such act: " + line);
+  }
+}
+
 // One act of a desktop session, as the session wrote it (tests/support/session.h), done here
 // with the same keys and clicks.
-export async function replay(page, cdp, line) {
+export async function replay(page, line) {
   const [act, target, ...rest] = line.split(" ");
   const field = "#" + target;
   const text = (hex) => (hex === "-" ? "" : Buffer.from(hex, "hex").toString("utf8"));
@@ -166,7 +235,7 @@ export async function replay(page, cdp, line) {
       break;
     case "paste":
       await click(page, target);
-      await cdp.send("Input.insertText", { text: text(rest[0]) });
+      for (const c of text(rest[0])) await page.keyboard.sendCharacter(c);
       break;
     case "option":
       await click(page, "Option1_" + target);

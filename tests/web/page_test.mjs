@@ -11,10 +11,12 @@ import { after, before, describe, test } from "node:test";
 import { pathToFileURL } from "node:url";
 import { existsSync, readFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
-import { FACTS, PAGE, click, keep, load, open, pick, press, replay, shown, snapshot }
+import { FACTS, PAGE, act, click, keep, load, open, pick, press, replay, shown, snapshot, state }
   from "./browser.mjs";
 
 const INPUTS = ["Combo1", "Combo2", "Text2", "Combo3"];
+// The sessions of acts, which the desktop plays and records (tests/sessions).
+const SESSIONS = process.env.FANSEL_SESSIONS;
 const RESULTS = ["Label40", "Label37", "Label8", "Label1", "Label11", "Label35", "Label26",
                  "Label18", "Label31", "Label14", "Label19", "Label21"];
 const SPEEDS = ["Option1(0)", "Option1(1)", "Option1(2)"];
@@ -104,6 +106,33 @@ for (const name of ["chromium", "firefox"]) {
       assert.ok(emptied || page.isClosed() || !(await session.browser.pages()).includes(page));
     });
 
+    test("the desktop's recorded sessions replay act by act with the same outcome", async (t) => {
+      const folder = process.env.FANSEL_REPLAYS;
+      if (!folder)
+        return t.skip("no recorded sessions named: ./tools/test records them on the desktop first");
+      assert.ok(existsSync(folder), `the recorded sessions are missing: ${folder}`);
+      const { page } = session;
+      // Every session of acts has its recording, and the fuzz corpus's sessions are there.
+      const recorded = readdirSync(folder);
+      for (const acts of readdirSync(SESSIONS).filter((f) => f.endsWith(".session")))
+        assert.ok(recorded.includes(acts), `no recording of ${acts} in ${folder}`);
+      assert.ok(recorded.some((f) => !f.endsWith(".session")), `no fuzz session in ${folder}`);
+      let acts = 0;
+      for (const file of recorded) {
+        await fresh();
+        const lines = readFileSync(join(folder, file), "utf8").split("\n").filter((l) => l);
+        const ofActs = file.endsWith(".session");
+        for (let i = 0; i < lines.length; i += 2) {
+          if (ofActs) await act(page, lines[i]);
+          else await replay(page, lines[i]);
+          const now = ofActs ? await state(page) : await snapshot(page);
+          assert.equal(now, lines[i + 1], `${file}, after "${lines[i]}"`);
+          acts++;
+        }
+      }
+      console.log(`${name}: ${recorded.length} recorded sessions, ${acts} acts replayed`);
+    });
+
     if (name === "chromium") {
       test("the user's colours keep every text readable", async () => {
         const { page } = session;
@@ -118,25 +147,6 @@ for (const name of ["chromium", "firefox"]) {
             assert.ok(contrast >= 4.5, `${features[0].name}: ${id} has a contrast of ${contrast}`);
         }
         await page.emulateMediaFeatures([]);
-      });
-
-      test("the desktop's recorded sessions replay act by act with the same results", async (t) => {
-        const folder = process.env.FANSEL_REPLAYS;
-        if (!folder)
-          return t.skip("no recorded sessions named: ./tools/test records them on the desktop first");
-        assert.ok(existsSync(folder), `the recorded sessions are missing: ${folder}`);
-        const { page } = session;
-        const cdp = await page.createCDPSession();
-        const seeds = readdirSync(folder);
-        assert.ok(seeds.length > 0, `no recorded session in ${folder}`);
-        for (const seed of seeds) {
-          await fresh();
-          const lines = readFileSync(join(folder, seed), "utf8").split("\n").filter((l) => l);
-          for (let i = 0; i < lines.length; i += 2) {
-            await replay(page, cdp, lines[i]);
-            assert.equal(await snapshot(page), lines[i + 1], `${seed}, after "${lines[i]}"`);
-          }
-        }
       });
 
       test("every road of the facts, by picks", async () => {

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The fuzz corpus's recorded sessions, played on the real window: every rule holds after every
-// action, and each session is written out, act by act with what the window then shows, for the
-// page to replay in a browser (tests/web).
+// Sessions played on the real window and written out, act by act with what the window then
+// shows, for the page to replay in the browsers (tests/web): the fuzz corpus's, after each of
+// whose actions every rule holds; and the sessions of acts (tests/sessions), each of whose
+// expectations holds.
 
+#include "acts.h"
 #include "person.h"
 #include "session.h"
 
@@ -12,11 +14,37 @@
 
 #include <span>
 
+namespace {
+
+void writeOut(const QString& name, const std::vector<std::string>& record) {
+    QDir().mkpath(QStringLiteral(FANSEL_SESSION_REPLAYS));
+    QFile output(QStringLiteral(FANSEL_SESSION_REPLAYS "/") + name);
+    ASSERT_TRUE(output.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    for (const std::string& line : record)
+        output.write((line + '\n').c_str());
+}
+
+} // namespace
+
+TEST(Session, EverySessionOfActsShowsWhatItExpectsAndIsWrittenOut) {
+    const QDir sessions(QStringLiteral(FANSEL_SESSION_ACTS));
+    const QStringList names = sessions.entryList({QStringLiteral("*.session")}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        SCOPED_TRACE(name.toStdString());
+        QFile input(sessions.filePath(name));
+        ASSERT_TRUE(input.open(QIODevice::ReadOnly | QIODevice::Text));
+        Person person;
+        const ActsPlayed played = playActs(person.window(), QString::fromUtf8(input.readAll()));
+        EXPECT_EQ(played.failures, std::vector<std::string>{});
+        writeOut(name, played.record);
+    }
+}
+
 TEST(Session, EveryRecordedSessionKeepsTheWindowSoundAndIsWrittenOut) {
     const QDir corpus(QStringLiteral(FANSEL_SESSION_CORPUS));
     const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);
     ASSERT_FALSE(seeds.isEmpty());
-    QDir().mkpath(QStringLiteral(FANSEL_SESSION_REPLAYS));
     for (const QString& seed : seeds) {
         SCOPED_TRACE(seed.toStdString());
         QFile input(corpus.filePath(seed));
@@ -29,9 +57,6 @@ TEST(Session, EveryRecordedSessionKeepsTheWindowSoundAndIsWrittenOut) {
         while (session.step(bytes)) {
         }
         EXPECT_EQ(session.failure(), "");
-        QFile output(QStringLiteral(FANSEL_SESSION_REPLAYS "/") + seed);
-        ASSERT_TRUE(output.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (const std::string& line : session.record())
-            output.write((line + '\n').c_str());
+        writeOut(seed, session.record());
     }
 }

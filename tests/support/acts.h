@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// Sessions of acts written as text (tests/sessions/*.session): what a person does at the window,
+// in the one language every toolkit plays. One act a line:
+//   key KEY              a key on what has the keyboard (the open list, else the focus):
+//                        Enter, Escape, Space, Tab, Home, End, Up, Down, Left, Right, PageUp,
+//                        PageDown, with "shift+", "alt+" or "ctrl+" before it
+//   type TEXT            the text typed there, key by key
+//   paste TEXT           the text pasted into the focused field
+//   click NAME           a click on a control (Combo1, Text2, Label40, Label7, Command1,
+//                        Option1(2), ...)
+//   arrow LIST           a click on a list's arrow
+//   item LIST TEXT       a click on the item of the open list with that text
+//   wheel LIST up|down   the mouse wheel turned over a list
+//   expect NAME=TEXT ... what the window must show after the act before it; besides the
+//                        controls' names, "focus" (the control with the focus, or -), "open"
+//                        (the list whose items are shown, or -) and "highlight" (the item
+//                        highlighted in it, or -)
+// Blank lines and lines from "#" on are passed over.
+
+#include <QString>
+#include <string>
+#include <vector>
+
+class Form1;
+
+struct ActsPlayed {
+    // Each "expect" that did not hold, with its line.
+    std::vector<std::string> failures;
+    // Each act, followed by what the window then shows: "= " and the fields, results, options'
+    // captions, the selected option, the focus, the open list and its highlighted item, joined
+    // by "|".
+    std::vector<std::string> record;
+};
+
+// Plays the acts on the window, which must be shown and active.
+ActsPlayed playActs(Form1& window, const QString& acts);
