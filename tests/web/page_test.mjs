@@ -123,10 +123,16 @@ for (const name of ["chromium", "firefox"]) {
         const lines = readFileSync(join(folder, file), "utf8").split("\n").filter((l) => l);
         const ofActs = file.endsWith(".session");
         for (let i = 0; i < lines.length; i += 2) {
-          if (ofActs) await act(page, lines[i]);
-          else await replay(page, lines[i]);
-          const now = ofActs ? await state(page) : await snapshot(page);
-          assert.equal(now, lines[i + 1], `${file}, after "${lines[i]}"`);
+          const after = `${file}, after "${lines[i]}"`;
+          let now;
+          try {
+            if (ofActs) await act(page, lines[i]);
+            else await replay(page, lines[i]);
+            now = ofActs ? await state(page) : await snapshot(page);
+          } catch (error) {
+            assert.fail(`${after}: the page no longer answers (${error.message.split("\n")[0]})`);
+          }
+          assert.equal(now, lines[i + 1], after);
           acts++;
         }
       }
