@@ -19,11 +19,20 @@ using namespace session_parts;
 
 namespace {
 
-const QMap<QString, Qt::Key> kKeys = {
-    {"Enter", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Space", Qt::Key_Space},
-    {"Tab", Qt::Key_Tab},      {"Home", Qt::Key_Home},     {"End", Qt::Key_End},
-    {"Up", Qt::Key_Up},        {"Down", Qt::Key_Down},     {"Left", Qt::Key_Left},
-    {"Right", Qt::Key_Right},  {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}};
+const QMap<QString, Qt::Key> kKeys = {{"Enter", Qt::Key_Return},
+                                      {"Escape", Qt::Key_Escape},
+                                      {"Space", Qt::Key_Space},
+                                      {"Tab", Qt::Key_Tab},
+                                      {"Home", Qt::Key_Home},
+                                      {"End", Qt::Key_End},
+                                      {"Up", Qt::Key_Up},
+                                      {"Down", Qt::Key_Down},
+                                      {"Left", Qt::Key_Left},
+                                      {"Right", Qt::Key_Right},
+                                      {"PageUp", Qt::Key_PageUp},
+                                      {"PageDown", Qt::Key_PageDown},
+                                      {"Backspace", Qt::Key_Backspace},
+                                      {"A", Qt::Key_A}};
 
 QComboBox* openList(Form1& form) {
     for (const char* name : kLists)
@@ -67,8 +76,11 @@ QMap<QString, QString> state(Form1& form) {
     now["Text2"] = child<QLineEdit>(form, "Text2")->text();
     for (const char* name : kValueLabels)
         now[name] = child<QLabel>(form, name)->text();
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
         now[QStringLiteral("Option1(%1)").arg(i)] = speedOption(form, i)->text();
+        if (speedOption(form, i)->isChecked())
+            now["selected"] = QString::number(i);
+    }
     QWidget* focus = QApplication::focusWidget();
     QComboBox* list = openList(form);
     now["focus"] = list ? list->objectName() : nameOf(focus);

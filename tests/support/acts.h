@@ -4,7 +4,7 @@
 // in the one language every toolkit plays. One act a line:
 //   key KEY              a key on what has the keyboard (the open list, else the focus):
 //                        Enter, Escape, Space, Tab, Home, End, Up, Down, Left, Right, PageUp,
-//                        PageDown, with "shift+", "alt+" or "ctrl+" before it
+//                        PageDown, Backspace, A, with "shift+", "alt+" or "ctrl+" before it
 //   type TEXT            the text typed there, key by key
 //   paste TEXT           the text pasted into the focused field
 //   click NAME           a click on a control (Combo1, Text2, Label40, Label7, Command1,
@@ -13,7 +13,8 @@
 //   item LIST TEXT       a click on the item of the open list with that text
 //   wheel LIST up|down   the mouse wheel turned over a list
 //   expect NAME=TEXT ... what the window must show after the act before it; besides the
-//                        controls' names, "focus" (the control with the focus, or -), "open"
+//                        controls' names, "selected" (the selected option's index), "focus"
+//                        (the control with the focus, or -), "open"
 //                        (the list whose items are shown, or -) and "highlight" (the item
 //                        highlighted in it, or -)
 // Blank lines and lines from "#" on are passed over.

@@ -150,7 +150,8 @@ export async function act(page, line) {
       return node.type === "radio" ? node.labels[0] : node;
     }, option ? "Option1_" + option[1] : name);
   };
-  const keys = { Up: "ArrowUp", Down: "ArrowDown", Left: "ArrowLeft", Right: "ArrowRight" };
+  const keys = { Up: "ArrowUp", Down: "ArrowDown", Left: "ArrowLeft", Right: "ArrowRight",
+                 A: "KeyA" };
   const modifiers = { shift: "Shift", alt: "Alt", ctrl: "Control" };
   switch (verb) {
     case "key": {

@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: MIT
-// The window as a person first meets it: controls in place, lists filled, keyboard order, what
-// counts as a pick, the text box's limit, and the way out.
+// The window as a person first meets it: controls in place, lists filled, and the way out. What
+// the keys, typing, pasting and clicks do is proven by the sessions of acts (tests/sessions),
+// which the page plays too.
 
 #include "describe.h"
 #include "facts.h"
 #include "person.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
@@ -194,89 +193,6 @@ TEST(Window, CarriesItsFourTooltips) {
     for (const QWidget* w : person.window().findChildren<QWidget*>())
         tooltips += !w->toolTip().isEmpty();
     EXPECT_EQ(tooltips, 4);
-}
-
-TEST(Window, TabGoesThroughTheControlsInOrder) {
-    Person person;
-    EXPECT_EQ(QApplication::focusWidget(), person.textBox());
-    const QWidget* expected[] = {person.option(1),          person.button("Command1"),
-                                 person.button("Command3"), person.list("Combo1"),
-                                 person.list("Combo2"),     person.list("Combo3"),
-                                 person.textBox()};
-    for (const QWidget* next : expected) {
-        person.tabAway();
-        EXPECT_EQ(QApplication::focusWidget(), next)
-            << "focus on " << QApplication::focusWidget()->objectName().toStdString();
-    }
-}
-
-TEST(Window, ArrowKeysMoveTheSpeedSelectionInsideTheGroup) {
-    Person person;
-    person.tabAway();
-    ASSERT_EQ(QApplication::focusWidget(), person.option(1));
-    person.pressKey(person.option(1), Qt::Key_Right);
-    EXPECT_TRUE(person.option(2)->isChecked());
-    person.pressKey(person.option(2), Qt::Key_Left);
-    person.pressKey(person.option(1), Qt::Key_Left);
-    EXPECT_TRUE(person.option(0)->isChecked());
-}
-
-TEST(TextBox, TakesAtMostFiveCharactersTypedOrPasted) {
-    Person person;
-    QLineEdit* box = person.textBox();
-    person.typeInto(box, "1234567");
-    EXPECT_EQ(box->text(), "12345");
-    QApplication::clipboard()->setText("9E+99999");
-    person.typeInto(box, "");
-    person.pressKey(box, Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(box->text(), "9E+99");
-}
-
-TEST(TypingIsNoPick, TextIsNotCompletedInline) {
-    Person person;
-    person.typeInto("Combo1", "3");
-    EXPECT_EQ(person.list("Combo1")->currentText(), "3");
-    person.typeInto("Combo3", "0.");
-    EXPECT_EQ(person.list("Combo3")->currentText(), "0.");
-}
-
-TEST(TypingIsNoPick, LeavingAFieldWithAnItemsTextRunsNothing) {
-    Person person;
-    const QStringList before = person.snapshot();
-    person.typeInto("Combo1", "37");
-    person.tabAway();
-    QStringList expected = before;
-    expected.replaceInStrings(QRegularExpression("^Combo1=#"), "Combo1=37#");
-    EXPECT_EQ(person.snapshot(), expected);
-    EXPECT_EQ(person.list("Combo2")->currentText(), "");
-    EXPECT_EQ(person.textBox()->text(), "");
-}
-
-TEST(TypingIsNoPick, EnterNeitherAddsAnItemNorRunsAnything) {
-    Person person;
-    for (const char* typed : {"99", "22", "abc"}) {
-        person.typeInto("Combo2", typed);
-        person.pressKey(person.list("Combo2"), Qt::Key_Return);
-        EXPECT_EQ(person.list("Combo2")->count(), 9) << typed;
-        EXPECT_EQ(person.list("Combo2")->currentText(), typed);
-        EXPECT_EQ(person.textBox()->text(), "") << typed;
-        EXPECT_EQ(person.label("Label37")->text(), "") << typed;
-    }
-    person.typeInto("Combo3", "0.18");
-    person.pressKey(person.list("Combo3"), Qt::Key_Enter);
-    EXPECT_EQ(person.label("Label19")->text(), "");
-    EXPECT_EQ(person.option(1)->text(), "1500");
-}
-
-TEST(TypingIsNoPick, TheMouseWheelOverAClosedListChangesNothing) {
-    Person person;
-    QComboBox* combo = person.list("Combo1");
-    const QPoint at = combo->rect().center();
-    QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(combo, &wheel);
-    EXPECT_EQ(combo->currentText(), "");
-    EXPECT_EQ(person.list("Combo2")->currentText(), "");
 }
 
 TEST(Exit, TheExitButtonEndsTheEventLoopWithStatusZero) {

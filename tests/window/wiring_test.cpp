@@ -37,25 +37,6 @@ TEST(Wiring, EveryWiredWidgetRunsItsHandler) {
     EXPECT_EQ(person.option(0)->text(), "2870");
 }
 
-TEST(Wiring, ArrowKeysInAListsFieldArePicks) {
-    Person person;
-    person.pressArrows("Combo1", 1);
-    EXPECT_EQ(person.list("Combo1")->currentText(), "7.5");
-    EXPECT_EQ(person.list("Combo2")->currentText(), "7.5");
-    person.pressArrows("Combo1", 2);
-    EXPECT_EQ(person.list("Combo2")->currentText(), "15");
-    EXPECT_EQ(person.textBox()->text(), "2550");
-    person.pressArrows("Combo1", -1);
-    EXPECT_EQ(person.list("Combo2")->currentText(), "11");
-}
-
-TEST(Wiring, EnterInTheOpenListIsAPick) {
-    Person person;
-    person.pickWithKeysInOpenList("Combo1", "55");
-    EXPECT_EQ(person.list("Combo2")->currentText(), "55");
-    EXPECT_EQ(person.label("Label37")->text(), "670");
-}
-
 TEST(Wiring, ATypedMotorPowerRunsNothingUntilASpeedIsChosen) {
     Person person;
     person.typeInto("Combo3", "0.37");
