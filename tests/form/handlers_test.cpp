@@ -5,6 +5,7 @@
 #include "facts.h"
 #include "memory_controls.h"
 #include "textnumber.h"
+#include "turkish_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -97,20 +98,8 @@ TEST(Handlers, ARaisedRatingIsWrittenSoThatItReadsBackTheSame) {
 }
 
 TEST(Handlers, ARaisedRatingReadsBackTheSameUnderATurkishLocale) {
-#ifdef __EMSCRIPTEN__
-    GTEST_SKIP() << "a page has no process locale";
-#endif
-    // A locale whose decimal separator is the comma.
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-#ifdef _WIN32
-    const char* const turkish = "Turkish_Turkey.1254"; // Windows' own name of the locale
-#else
-    const char* const turkish = "tr_TR.UTF-8";
-#endif
-    ASSERT_NE(std::setlocale(LC_ALL, turkish), nullptr)
-        << "the Turkish locale is built for the tests; LOCPATH must point at it";
+    UNDER_A_TURKISH_LOCALE();
     expectRaisedRatingsReadBackTheSame();
-    std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(Handlers, TheMotorCatalogueFillsTheMotorAndTheUsedOptionsCaption) {

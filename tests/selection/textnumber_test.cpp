@@ -2,6 +2,7 @@
 // The text-number conversions: what a control's text reads as, and how a number is written back.
 
 #include "textnumber.h"
+#include "turkish_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -70,23 +71,12 @@ TEST(LeadingNumber, SaturatesBeyondDoublePrecisionInsteadOfFailing) {
 }
 
 TEST(LeadingNumber, IgnoresTheProcessLocale) {
-#ifdef __EMSCRIPTEN__
-    GTEST_SKIP() << "a page has no process locale";
-#endif
     // Under a locale whose decimal point is a comma the period still is the decimal point.
-    const std::string previous = std::setlocale(LC_ALL, nullptr);
-#ifdef _WIN32
-    const char* const turkish = "Turkish_Turkey.1254"; // Windows' own name of the locale
-#else
-    const char* const turkish = "tr_TR.UTF-8";
-#endif
-    ASSERT_NE(std::setlocale(LC_ALL, turkish), nullptr)
-        << "the Turkish locale is built for the tests; LOCPATH must point at it";
+    UNDER_A_TURKISH_LOCALE();
     EXPECT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(leadingNumber("7.5"), 7.5);
     EXPECT_EQ(leadingNumber("7,5"), 7.0);
     EXPECT_EQ(singleToText(18.5F), "18.5");
-    std::setlocale(LC_ALL, previous.c_str());
 }
 
 TEST(ToSingle, RoundsToTheNearestSingle) {
