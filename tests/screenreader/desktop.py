@@ -283,30 +283,61 @@ class Desktop:
             todo.extend(children.get(pid, []))
         return found
 
-    def __exit__(self, *error):
-        everyone = self._descendants()
-        for pid in reversed(everyone):
+    def _living(self):
+        """This one's descendants that have not ended yet (an ended one waits to be collected)."""
+        living = []
+        for pid in self._descendants():
             try:
-                os.kill(pid, signal.SIGTERM)
-            except ProcessLookupError:
+                with open(f"/proc/{pid}/stat") as stat:
+                    if stat.read().rsplit(")", 1)[1].split()[0] != "Z":
+                        living.append(pid)
+            except OSError:
                 pass
-        for process in self.started:
-            try:
-                process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-        for pid in everyone:
-            try:
-                os.kill(pid, signal.SIGKILL)
-            except ProcessLookupError:
-                pass
-        # The processes taken in are this one's children now: their ends are collected here.
+        return living
+
+    def _collect(self):
+        """Collects the ends of the processes taken in, which are this one's children now."""
         try:
             while os.waitpid(-1, os.WNOHANG)[0]:
                 pass
         except ChildProcessError:
             pass
+
+    def __exit__(self, *error):
+        # The last started first (the program before the buses and the display it needs, so
+        # that it ends as it would, not by losing them), each given a moment; then the rest.
+        deadline = time.monotonic() + 10
+        for process in reversed(self.started):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=max(0.1, min(3, deadline - time.monotonic())))
+                except subprocess.TimeoutExpired:
+                    pass
+        for pid in reversed(self._living()):
+            try:
+                os.kill(pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        # What is left is killed, also what was born while the rest ended: a browser's crash
+        # handler, which holds a crashed process it traces until the handler itself ends.
+        for _ in range(100):
+            left = self._living()
+            if not left:
+                break
+            for pid in left:
+                try:
+                    os.kill(pid, signal.SIGKILL)
+                except ProcessLookupError:
+                    pass
+            self._collect()
+            time.sleep(0.05)
+        for process in self.started:
+            try:
+                process.wait(timeout=10)
+            except ChildProcessError:
+                pass
+        self._collect()
         for log in self.logs:
             log.close()
         shutil.rmtree(self.home, ignore_errors=True)
