@@ -199,6 +199,9 @@ for (const name of ["chromium", "firefox"]) {
           if (zoom === 1) await fresh();
           await press(page, FACTS.keys[0]);
           keep(`${name}-${zoom * 100}.png`, await page.screenshot());
+          // Every blank of a caption is shown ("Fan Motoru  Mil Çapı =" has two together).
+          assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll(".caption")]
+            .filter((c) => c.innerText !== c.textContent).map((c) => c.textContent)), []);
           const spaces = await page.evaluate(clearSpaces);
           assert.equal(spaces.length, Number(FACTS.captions[0][0]));
           for (const [text, space] of spaces)
