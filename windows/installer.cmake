@@ -5,6 +5,7 @@
 # verified as it is made (sign); any fault stops the release, and no installer is left.
 #   cmake -DBUILD=DIR -DSTAGE=DIR -DOUTFILE=FILE -DSCRIPT=installer.nsi -DSIGN=sign -P installer.cmake
 # Signed whole or not at all: half a certificate and key is an error, never an unsigned release.
+# The key's password comes in a file (FANSEL_SIGN_PASSWORD_FILE), never in the environment.
 set(signing)
 set(cert "$ENV{FANSEL_SIGN_CERT}")
 set(key "$ENV{FANSEL_SIGN_KEY}")
@@ -12,6 +13,9 @@ if(cert AND NOT key)
     message(FATAL_ERROR "The Windows release was not made: FANSEL_SIGN_CERT names a certificate, but FANSEL_SIGN_KEY names no key")
 elseif(key AND NOT cert)
     message(FATAL_ERROR "The Windows release was not made: FANSEL_SIGN_KEY names a key, but FANSEL_SIGN_CERT names no certificate")
+elseif(DEFINED ENV{FANSEL_SIGN_PASSWORD})
+    # Every program run from here would have it in its environment.
+    message(FATAL_ERROR "The Windows release was not made: FANSEL_SIGN_PASSWORD would reach every program the release runs; name a file that holds the password with FANSEL_SIGN_PASSWORD_FILE, or make the release with ./tools/windows, which takes it from FANSEL_SIGN_PASSWORD into such a file")
 endif()
 file(REMOVE_RECURSE ${STAGE} ${OUTFILE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${STAGE} OUTPUT_QUIET
@@ -32,6 +36,8 @@ if(failed)
     file(REMOVE ${OUTFILE})
     message(FATAL_ERROR "The Windows release was not made: makensis failed (above)")
 endif()
-if(signing)
-    message(STATUS "Signed and verified with ${cert}: the program, its libraries, the installer and its uninstaller")
+if(signing AND "$ENV{FANSEL_SIGN_CHAIN}" STREQUAL "")
+    message(STATUS "Signed with ${cert}: the program, its libraries, the installer and its uninstaller; the certificate is embedded; no chain given to verify against")
+elseif(signing)
+    message(STATUS "Signed with ${cert} and verified against $ENV{FANSEL_SIGN_CHAIN}: the program, its libraries, the installer and its uninstaller")
 endif()

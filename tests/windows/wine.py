@@ -48,6 +48,12 @@ class Wine(Desktop):
         subprocess.run(["wineserver", "-w"], env=self.env, timeout=timeout)
         return status
 
+    def as_user(self, unraised, *argv):
+        """Runs a Windows program with its user's own rights, as Windows runs a user's programs
+        (Wine raises every process of its user; unraised.exe runs it with the limited token
+        linked to the raised one), to its end; its status."""
+        return self.run("wine", unraised, *argv)
+
     def reg(self, *argv):
         """Wine's reg command; its status."""
         return self.run("wine", "reg", *argv)

@@ -12,13 +12,15 @@ prefix of the test's own that sees only Windows' own fonts (wine.py):
     and no stale file; the installed program draws the very pixels of the report build; an
     install while it runs is refused its file, waits for it to close, and replaces nothing
     meanwhile; the uninstall takes all of it away but a file the user put in the folder;
- 3. for the current user alone (/S /CurrentUser), as a user without administrator rights
-    installs: into the user's own programs folder, with the Start-menu entry and the entry among
-    the installed programs under the user, nothing in Program Files or HKLM; and uninstalled;
+ 3. for the current user alone (/S /CurrentUser), with the user's own rights (unraised.exe, as
+    Windows runs a user's programs; Wine raises them all): into the user's own programs folder,
+    with the Start-menu entry and the entry among the installed programs under the user, nothing
+    in Program Files or HKLM; and uninstalled;
  4. for each scope, an entry among the installed programs that names a folder of the user's:
     the installer and the uninstaller leave it and its file alone, and the installer says so;
  5. both scopes installed: the user's uninstaller removes the user's install alone.
-    wine_test.py APP_ID VERSION SHOTS_DIR INSTALLER INSTALLER_NSI STAGE_DIR WINE_RUN QT_DIR REPORT_EXE"""
+    wine_test.py APP_ID VERSION SHOTS_DIR INSTALLER INSTALLER_NSI STAGE_DIR WINE_RUN QT_DIR REPORT_EXE
+                 UNRAISED_EXE"""
 
 import os
 import pwd
@@ -55,7 +57,7 @@ def scaled(box, scale):
 
 
 class UnderWine(unittest.TestCase):
-    app_id = version = shots = installer = nsi = stage = report = None
+    app_id = version = shots = installer = nsi = stage = report = unraised = None
     wine_run = []
 
     @classmethod
@@ -200,14 +202,21 @@ class UnderWine(unittest.TestCase):
         return {name: os.stat(os.path.join(folder, name)).st_mtime_ns
                 for name in self.listing(folder)}
 
-    def uninstall_leaving_the_users_file(self, folder, *switches):
-        """Uninstalls; a file of the user's own in the program's folder stays, with the folder,
-        and nothing else does."""
+    def install(self, switch, *argv):
+        """Runs a program (the installer) for a scope: for one user with the user's own rights."""
+        if switch == "/CurrentUser":
+            return self.wine.as_user(self.unraised, *argv, switch)
+        return self.wine.run("wine", *argv, switch)
+
+    def uninstall_leaving_the_users_file(self, folder, switch, *no_switch):
+        """Uninstalls (with the scope's switch, or none where no_switch is given); a file of the
+        user's own in the program's folder stays, with the folder, and nothing else does."""
         mine = os.path.join(folder, "notes.txt")
         with open(mine, "w") as notes:
             notes.write("the user's own")
-        self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"), *switches,
-                                       "/S"), 0)
+        argv = [os.path.join(folder, "uninstall.exe"), "/S"]
+        self.assertEqual(self.install(switch, *argv) if not no_switch else
+                         self.wine.as_user(self.unraised, *argv), 0)
         self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
         self.assertEqual(self.listing(folder), ["notes.txt"])
         shutil.rmtree(folder)
@@ -215,7 +224,7 @@ class UnderWine(unittest.TestCase):
     def test_3_for_the_current_user_alone(self):
         before = self.wine.files()
         self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
-        self.assertEqual(self.wine.run("wine", self.installer, "/S", "/CurrentUser"), 0)
+        self.assertEqual(self.install("/CurrentUser", self.installer, "/S"), 0)
         folder = os.path.join(self.user, "AppData", "Local", "Programs", "Fan Selection")
         self.assertEqual(self.listing(folder), INSTALLED)
         shortcut = os.path.join(self.user, "AppData", "Roaming", "Microsoft", "Windows",
@@ -262,7 +271,7 @@ class UnderWine(unittest.TestCase):
                                                "InstallLocation", "/d", "C:\\users\\" +
                                                os.path.basename(self.user) +
                                                "\\Documents\\Reports", "/f"), 0)
-                self.assertEqual(self.wine.run("wine", self.installer, "/S", switch), 3)
+                self.assertEqual(self.install(switch, self.installer, "/S"), 3)
                 self.assertEqual(os.listdir(reports), ["report.txt"])
                 self.assertEqual(self.listing(folder), INSTALLED)
                 self.uninstall_leaving_the_users_file(folder, switch)
@@ -270,22 +279,22 @@ class UnderWine(unittest.TestCase):
         shutil.rmtree(reports)
 
     def test_5_each_uninstaller_removes_its_own_scope(self):
-        # Both installed; the user's uninstaller, run with no switch by someone with rights,
-        # removes the user's install and leaves the one for all users whole.
+        # Both installed; the user's uninstaller, run with no switch (with the user's own
+        # rights), removes the user's install and leaves the one for all users whole.
         scopes = self.folders()
         for switch, _ in scopes.values():
-            self.assertEqual(self.wine.run("wine", self.installer, "/S", switch), 0)
+            self.assertEqual(self.install(switch, self.installer, "/S"), 0)
         everyone = scopes["HKLM"][1]
-        self.uninstall_leaving_the_users_file(scopes["HKCU"][1])
+        self.uninstall_leaving_the_users_file(scopes["HKCU"][1], "/CurrentUser", "no switch")
         self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
         self.assertEqual(self.listing(everyone), INSTALLED)
         self.assertEqual(self.entry("HKLM", "DisplayVersion"), self.version)
-        self.uninstall_leaving_the_users_file(everyone)
+        self.uninstall_leaving_the_users_file(everyone, "/AllUsers")
         self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
 
 
 if __name__ == "__main__":
     (UnderWine.app_id, UnderWine.version, UnderWine.shots, UnderWine.installer, UnderWine.nsi,
-     UnderWine.stage, *UnderWine.wine_run, UnderWine.report) = sys.argv[1:]
+     UnderWine.stage, *UnderWine.wine_run, UnderWine.report, UnderWine.unraised) = sys.argv[1:]
     sys.argv[1:] = []
     main(program_argument=False)
