@@ -60,16 +60,25 @@ refused "does not verify against" FANSEL_SIGN_CERT="$work/signer.pem" \
 # While the signing runs, every process's environment and command line is searched for the
 # password, over and over (the password is read from a file: no command line here names it).
 watch_for_the_password() {
-    local scans=0 seen=0 comm
+    local scans=0 seen=0
     while [ ! -e "$work/done" ]; do
         grep -slF -f "$work/password" /proc/[0-9]*/environ /proc/[0-9]*/cmdline >>"$work/found" || true
-        for comm in /proc/[0-9]*/comm; do
-            [ "$(cat "$comm" 2>/dev/null)" != osslsigncode ] || { seen=$((seen + 1)); break; }
-        done
+        ! grep -qsx osslsigncode /proc/[0-9]*/comm || seen=$((seen + 1))
         scans=$((scans + 1))
     done
     echo "$scans $seen" >"$work/scans"
 }
+# The search finds the password where it is: in a process's environment, as a check of itself.
+FANSEL_CANARY=$(cat password) sleep 60 &
+canary=$!
+for _ in $(seq 200); do
+    [ "$(cat "/proc/$canary/comm" 2>/dev/null)" != sleep ] || break
+    sleep 0.05
+done
+grep -qlF -f password "/proc/$canary/environ" ||
+    { kill "$canary"; echo "FAIL: the search does not find the password in an environment"; exit 1; }
+kill "$canary"
+wait "$canary" 2>/dev/null || true
 : >found
 watch_for_the_password &
 watcher=$!
