@@ -33,12 +33,14 @@ constexpr int kNarrowest = 60;
 QList<std::pair<QString, qreal>> captionRooms(const QWidget& window) {
     QList<std::pair<QString, qreal>> rooms;
     for (const form::Control& control : form::controls()) {
+        if (control.kind != form::Kind::Caption && control.kind != form::Kind::Unit &&
+            control.kind != form::Kind::Credit)
+            continue;
+        const std::string_view name = form::nameOf(control.id);
         const auto* label = window.findChild<const QLabel*>(
-            QString::fromUtf8(form::nameOf(control.id).data(),
-                              static_cast<qsizetype>(form::nameOf(control.id).size())),
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())),
             Qt::FindDirectChildrenOnly);
-        if (!label || controlKind(*label, window) != QLatin1String("caption") ||
-            label->text().isEmpty())
+        if (!label || label->text().isEmpty())
             continue;
         rooms.append({label->text(), form::roomAfter(control) - kClearance});
     }
