@@ -25,25 +25,30 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
   field.setAttribute("aria-controls", c.name + "-items");
   field.autocomplete = "off";
   field.spellcheck = false;
+  // The keyboard of text, which has the point of "7.5" in every region (a decimal keypad types a
+  // comma in some).
+  field.inputMode = "text";
   place(field, c);
   const button = document.createElement("span");
   button.className = "open";
   button.setAttribute("aria-hidden", "true");
   const [left, top, width, height] = c.at;
-  button.style.left = px(left + width - 255);
-  button.style.top = px(top);
-  button.style.height = px(height);
+  place(button, { at: [left + width - 255, top, 255, height] });
   const popup = document.createElement("ul");
   popup.id = c.name + "-items";
   popup.setAttribute("role", "listbox");
   popup.setAttribute("aria-label", name);
   popup.className = "items";
   popup.hidden = true;
-  popup.style.left = px(left);
-  popup.style.top = px(top + height);
-  popup.style.minWidth = px(width);
-  form.append(field, button, popup);
-  Object.assign(list, { field, popup });
+  popup.style.setProperty("--left", px(left));
+  popup.style.setProperty("--top", px(top + height));
+  popup.style.setProperty("--width", px(width));
+  // The three are one box, where the page flows.
+  const box = document.createElement("div");
+  box.className = "combo";
+  box.append(field, button, popup);
+  form.append(box);
+  Object.assign(list, { field, popup, box });
 
   const pick = (index) => {
     list.index = index;
@@ -75,6 +80,10 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
     popup.hidden ? open() : close();
   });
   popup.addEventListener("mousedown", (e) => e.preventDefault());
+  // A click or a tap anywhere else closes the open list with no pick.
+  document.addEventListener("pointerdown", (e) => {
+    if (!popup.hidden && !box.contains(e.target)) close();
+  });
   popup.addEventListener("click", (e) => {
     const item = e.target.closest("li");
     if (item) pick([...popup.children].indexOf(item));

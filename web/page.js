@@ -25,12 +25,14 @@ var Page = (function () {
     return window_.wiring.find((w) => w.control === control && w.event === event);
   }
 
+  // The window's place and size of a control, which the page's styles use where the window fits.
   function place(node, c) {
     const [left, top, width, height] = c.at;
-    node.style.left = px(left);
-    node.style.top = px(top);
-    node.style.width = px(width);
-    node.style.height = px(height);
+    node.classList.add("placed");
+    node.style.setProperty("--left", px(left));
+    node.style.setProperty("--top", px(top));
+    node.style.setProperty("--width", px(width));
+    node.style.setProperty("--height", px(height));
   }
 
   function controlById(id) {
@@ -67,10 +69,10 @@ var Page = (function () {
   function build(description) {
     window_ = description;
     document.title = description.title;
+    document.getElementById("title").textContent = description.title.trim();
     const form = document.getElementById("Form1");
-    form.setAttribute("aria-label", description.title.trim());
-    form.style.width = px(description.client[0]);
-    form.style.height = px(description.client[1]);
+    form.style.setProperty("--width", px(description.client[0]));
+    form.style.setProperty("--height", px(description.client[1]));
     let group = null;
     for (const c of description.controls) {
       let node;
@@ -79,7 +81,7 @@ var Page = (function () {
         case "Unit":
         case "Credit":
           node = document.createElement(c.kind === "Caption" ? "label" : "span");
-          node.className = "caption";
+          node.className = "caption " + c.kind.toLowerCase();
           node.textContent = c.text;
           break;
         case "Value":
@@ -108,6 +110,8 @@ var Page = (function () {
           node.maxLength = description.maxLength;
           node.autocomplete = "off";
           node.spellcheck = false;
+          // A phone's digits, whatever its region: the requirement is a whole number.
+          node.inputMode = "numeric";
           node.className = "box";
           break;
         case "Option": {
@@ -143,6 +147,7 @@ var Page = (function () {
           break;
         case "Line":
           node = document.createElement("hr");
+          node.setAttribute("aria-hidden", "true");
           break;
       }
       if (c.kind !== "List" && c.kind !== "Option") {
@@ -162,6 +167,7 @@ var Page = (function () {
       element[c.id] = node;
     }
     tie(description);
+    Flow.arrange(form, description, element);
     // Labels and results never take the focus, and a click on them does nothing: the focus
     // stays where it was, and a caption does not hand the click to its control.
     form.addEventListener("mousedown", (e) => {
@@ -170,7 +176,7 @@ var Page = (function () {
     form.addEventListener("click", (e) => {
       if (e.target.closest(".caption")) e.preventDefault();
     });
-    fitCaptions(description);
+    Flow.whenWide(description, () => fitCaptions(description));
     for (const w of description.wiring) if (w.event === "Load") run(w.handler);
     element[description.focus].focus();
     performance.mark("ready");
@@ -189,9 +195,7 @@ var Page = (function () {
       const text = described.filter((d) => d).join(", ");
       if (text) node.setAttribute("aria-description", text);
     }
-    // The browser keeps the options one stop (the selected one) as the desktop does.
-    for (const c of description.controls)
-      if (["List", "TextBox", "Button", "Option"].includes(c.kind)) element[c.id].tabIndex = c.tab + 1;
+    Flow.order(description, element, radios);
   }
 
   // The captions are set in the browser's sans-serif at the window's 8 points, smaller where

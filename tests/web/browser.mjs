@@ -41,12 +41,20 @@ const BROWSERS = {
   },
 };
 
-// A browser with the page open from disk, every request it makes noted; once the page is ready.
-export async function open(name, { zoom = 1 } = {}) {
+// A browser with the page open, every request it makes noted; once the page is ready. By
+// default the page is the file, opened from disk, at a window of 600 by 400; zoom is the device's
+// scale; a phone is a touch screen of that many CSS pixels (Chromium's mobile emulation; in
+// Firefox, its touch events and a coarse pointer); prefs are Firefox's own settings; url is where
+// the page is served from.
+export async function open(name, { zoom = 1, phone = null, prefs = {}, url = null } = {}) {
   const settings = BROWSERS[name];
+  const touch = phone && name === "firefox"
+    ? { "dom.w3c_touch_events.enabled": 1, "ui.primaryPointerCapabilities": 1,
+        "ui.allPointerCapabilities": 1 } : {};
   const browser = await puppeteer.launch({
     ...settings, headless: true, protocolTimeout: 60000,
-    extraPrefsFirefox: { "layout.css.devPixelsPerPx": String(zoom), "network.dns.disabled": true },
+    extraPrefsFirefox: { "layout.css.devPixelsPerPx": String(zoom), "network.dns.disabled": true,
+                         ...touch, ...prefs },
     env: { ...process.env, HOME: process.env.FANSEL_BROWSER_HOME ?? process.env.HOME },
   });
   const page = await browser.newPage();
@@ -57,14 +65,21 @@ export async function open(name, { zoom = 1 } = {}) {
   page.on("console", (message) => {
     if (message.type() === "error") problems.push(message.text());
   });
-  if (name === "chromium") await page.setViewport({ width: 600, height: 400, deviceScaleFactor: zoom });
-  await load(page);
+  if (phone)
+    await page.setViewport({ width: phone[0], height: phone[1], deviceScaleFactor: 2,
+                             ...(name === "chromium" ? { isMobile: true, hasTouch: true } : {}) });
+  else if (name === "chromium")
+    await page.setViewport({ width: 600, height: 400, deviceScaleFactor: zoom });
+  await load(page, url);
   return { browser, page, requests, problems };
 }
 
-// Opens the page from disk in a tab, and waits until it is ready.
-export async function load(page) {
-  await page.goto(pathToFileURL(PAGE).href);
+// Opens the page in a tab, from disk or from where it is served, and waits until it is ready.
+export async function load(page, url = null) {
+  await page.goto(url ?? pathToFileURL(PAGE).href);
+  await ready(page);
+}
+export async function ready(page) {
   await page.waitForFunction(() => document.querySelectorAll("#Combo3-items li").length === 10,
                              { timeout: 30000 });
 }

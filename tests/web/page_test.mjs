@@ -202,6 +202,8 @@ for (const name of ["chromium", "firefox"]) {
           // Every blank of a caption is shown ("Fan Motoru  Mil Çapı =" has two together).
           assert.deepEqual(await page.evaluate(() => [...document.querySelectorAll(".caption")]
             .filter((c) => c.innerText !== c.textContent).map((c) => c.textContent)), []);
+          // Every control at the window's place, of the window's size.
+          assert.deepEqual(await page.evaluate(misplaced), []);
           const spaces = await page.evaluate(clearSpaces);
           assert.equal(spaces.length, Number(FACTS.captions[0][0]));
           for (const [text, space] of spaces)
@@ -221,9 +223,9 @@ for (const name of ["chromium", "firefox"]) {
 // between the end of its letters and the next control on its row (or the window's edge).
 function clearSpaces() {
   const form = document.getElementById("Form1").getBoundingClientRect();
-  const controls = [...document.querySelectorAll("#Form1 > *:not(ul):not(div), .option")]
+  const controls = [...document.querySelectorAll(".placed")]
     .filter((e) => e.offsetParent && e.tagName !== "HR");
-  return [...document.querySelectorAll("#Form1 > .caption")].map((caption) => {
+  return [...document.querySelectorAll("#Form1 .caption")].map((caption) => {
     const range = document.createRange();
     range.selectNodeContents(caption);
     const ink = range.getBoundingClientRect();
@@ -235,6 +237,19 @@ function clearSpaces() {
     }
     return [caption.textContent, next - ink.right];
   });
+}
+
+// In the page: the controls that do not stand at the window's place and size (page.js gives each
+// its --left, --top, --width and --height, from the window's description).
+function misplaced() {
+  const form = document.getElementById("Form1").getBoundingClientRect();
+  const off = (a, b) => Math.abs(a - b) > 0.5;
+  return [...document.querySelectorAll(".placed:not(hr)")].filter((e) => {
+    const box = e.getBoundingClientRect();
+    const at = (name) => parseFloat(e.style.getPropertyValue(name));
+    return off(box.left - form.left, at("--left")) || off(box.top - form.top, at("--top")) ||
+           off(box.width, at("--width")) || off(box.height, at("--height"));
+  }).map((e) => e.id || e.textContent);
 }
 
 // In the page: the contrast of each control's text against what stands behind it.
@@ -251,7 +266,7 @@ function contrastOfEveryText() {
     }
     return "rgb(255, 255, 255)";
   };
-  return [...document.querySelectorAll("#Form1 > *:not(ul):not(hr):not(div), .option span")]
+  return [...document.querySelectorAll(".placed:not(hr):not(.option), .option span")]
     .map((node) => {
       const [a, b] = [luminance(rgb(getComputedStyle(node).color)), luminance(rgb(behind(node)))];
       return [node.id || node.textContent, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
