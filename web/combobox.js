@@ -56,6 +56,13 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
     close();
     picked();
   };
+  // A pick from the open list: the focus comes back to the field anew, so that a screen reader
+  // says the field with its new value (in Firefox, Orca says only "collapsed" otherwise).
+  const pickFromList = (index) => {
+    pick(index);
+    field.blur();
+    field.focus();
+  };
   const highlight = (index) => {
     list.active = index;
     [...popup.children].forEach((item, i) => item.setAttribute("aria-selected", i === index));
@@ -86,7 +93,7 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
   });
   popup.addEventListener("click", (e) => {
     const item = e.target.closest("li");
-    if (item) pick([...popup.children].indexOf(item));
+    if (item) pickFromList([...popup.children].indexOf(item));
   });
   field.addEventListener("blur", close);
   // The first item from the highlighted one on that begins with the text typed so far.
@@ -113,7 +120,7 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
       } else if (e.key === "Home" || e.key === "End") {
         highlight(e.key === "Home" ? 0 : list.items.length - 1);
       } else if (e.key === "Enter") {
-        if (list.active >= 0) pick(list.active);
+        if (list.active >= 0) pickFromList(list.active);
       } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey && !e.metaKey) {
         search(e.key, e.timeStamp);
       } else return;
