@@ -10,22 +10,27 @@ import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { join } from "node:path";
 import { describe, test } from "node:test";
-import { EVIDENCE, keep } from "./browser.mjs";
+import { EVIDENCE, keep, open } from "./browser.mjs";
 import { serve } from "./server.mjs";
 
 const LIGHTHOUSE = createRequire(import.meta.url).resolve("lighthouse/cli/index.js");
 
-function lighthouse(url, preset, report) {
-  const args = [LIGHTHOUSE, url, "--output=json", `--output-path=${report}`, "--quiet",
-                "--only-categories=accessibility,best-practices,seo",
-                "--chrome-flags=--headless=new --no-sandbox --disable-gpu --no-first-run"];
-  if (preset === "desktop") args.push("--preset=desktop");
-  return new Promise((done, fail) => {
-    // Lighthouse starts Chromium itself, and ends it.
-    execFile(process.execPath, args, { env: { ...process.env, CHROME_PATH: "/usr/bin/chromium" },
-                                       timeout: 180000 },
-             (error, stdout, stderr) => (error ? fail(new Error(stderr || error.message)) : done()));
-  });
+// Lighthouse over a Chromium the test starts and ends itself (Lighthouse's own launcher leaves
+// some of Chromium's processes behind).
+async function lighthouse(url, preset, report) {
+  const { browser } = await open("chromium", { url });
+  try {
+    const port = new URL(browser.wsEndpoint()).port;
+    const args = [LIGHTHOUSE, url, "--output=json", `--output-path=${report}`, "--quiet",
+                  "--only-categories=accessibility,best-practices,seo", `--port=${port}`];
+    if (preset === "desktop") args.push("--preset=desktop");
+    await new Promise((done, fail) => {
+      execFile(process.execPath, args, { timeout: 180000 },
+               (error, stdout, stderr) => (error ? fail(new Error(stderr || error.message)) : done()));
+    });
+  } finally {
+    await browser.close();
+  }
 }
 
 describe("lighthouse", { timeout: 480000 }, () => {
