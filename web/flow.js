@@ -112,5 +112,5 @@ var Flow = (function () {
     });
   }
 
-  return { arrange, order, whenWide, condition };
+  return { arrange, order, whenWide };
 })();

@@ -8,7 +8,7 @@ import assert from "node:assert/strict";
 import { readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { describe, test } from "node:test";
-import { FACTS, keep, open, press } from "./browser.mjs";
+import { FACTS, keep, open, press, reload } from "./browser.mjs";
 
 const AXE = readFileSync(createRequire(import.meta.url).resolve("axe-core/axe.min.js"), "utf8");
 const TAGS = ["wcag2a", "wcag2aa", "wcag21a", "wcag21aa", "wcag22a", "wcag22aa", "best-practice"];
@@ -67,8 +67,7 @@ for (const name of ["chromium", "firefox"]) {
           if (own) {
             await session.browser.close();
             session = await open(name, { prefs });
-          } else await session.page.reload().then(() => session.page.waitForFunction(
-            () => document.querySelectorAll("#Combo3-items li").length === 10));
+          } else await reload(session.page);
           if (name === "chromium") await session.page.emulateMediaFeatures([]);
           await make(session.page);
           const { violations: seen, passes } = await violations(session.page);

@@ -79,6 +79,11 @@ export async function load(page, url = null) {
   await page.goto(url ?? pathToFileURL(PAGE).href);
   await ready(page);
 }
+// Reloads the page and waits until it is ready again.
+export async function reload(page) {
+  await page.reload();
+  await ready(page);
+}
 export async function ready(page) {
   await page.waitForFunction(() => document.querySelectorAll("#Combo3-items li").length === 10,
                              { timeout: 30000 });

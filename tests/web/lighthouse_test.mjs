@@ -6,11 +6,11 @@
 
 import assert from "node:assert/strict";
 import { execFile } from "node:child_process";
-import { readFileSync } from "node:fs";
+import { mkdirSync, readFileSync } from "node:fs";
 import { createRequire } from "node:module";
 import { join } from "node:path";
 import { describe, test } from "node:test";
-import { EVIDENCE, keep, open } from "./browser.mjs";
+import { EVIDENCE, open } from "./browser.mjs";
 import { serve } from "./server.mjs";
 
 const LIGHTHOUSE = createRequire(import.meta.url).resolve("lighthouse/cli/index.js");
@@ -39,7 +39,7 @@ describe("lighthouse", { timeout: 480000 }, () => {
          async () => {
       const server = await serve(process.env.FANSEL_SITE);
       try {
-        keep(".keep", "");
+        mkdirSync(EVIDENCE, { recursive: true });
         const report = join(EVIDENCE, `lighthouse-${preset}.json`);
         await lighthouse(server.url, preset, report);
         const { categories, audits } = JSON.parse(readFileSync(report, "utf8"));

@@ -11,8 +11,8 @@ import { after, before, describe, test } from "node:test";
 import { pathToFileURL } from "node:url";
 import { existsSync, readFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
-import { FACTS, PAGE, act, click, keep, load, open, pick, press, replay, shown, snapshot, state }
-  from "./browser.mjs";
+import { FACTS, PAGE, act, click, keep, load, open, pick, press, reload, replay, shown, snapshot,
+         state } from "./browser.mjs";
 
 const INPUTS = ["Combo1", "Combo2", "Text2", "Combo3"];
 // The sessions of acts, which the desktop plays and records (tests/sessions).
@@ -37,8 +37,7 @@ for (const name of ["chromium", "firefox"]) {
       if (name === "chromium") assert.ok(session.requests.includes(file));
       assert.deepEqual(session.problems, []);
     });
-    const fresh = () => session.page.reload().then(() => session.page.waitForFunction(
-      () => document.querySelectorAll("#Combo3-items li").length === 10));
+    const fresh = () => reload(session.page);
 
     test("the worked example by keys", async () => {
       const { page } = session;

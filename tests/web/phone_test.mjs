@@ -39,7 +39,8 @@ function standing() {
            flowing: getComputedStyle(document.getElementById("Form1")).display === "flex" };
 }
 
-// The order of the window's rows: top to bottom, left to right, by the window's own places.
+// The fields top to bottom, left to right, as they stand: at a desktop's width, by the window's
+// own places, the order of its rows.
 function windowOrder(fields) {
   return [...fields].sort((a, b) => a.control.top - b.control.top || a.control.left - b.control.left)
     .map((f) => f.id);
@@ -71,9 +72,7 @@ for (const name of ["chromium", "firefox"]) {
           if (width < 471) {
             assert.ok(at.flowing, `${where}: the page does not flow`);
             // In the window's order, top to bottom.
-            const shown = [...at.fields].sort((a, b) => a.control.top - b.control.top ||
-                                                        a.control.left - b.control.left);
-            assert.deepEqual(shown.map((f) => f.id), order, `${where}: the rows' order`);
+            assert.deepEqual(windowOrder(at.fields), order, `${where}: the rows' order`);
             for (const f of at.fields) {
               const beside = f.caption.right <= f.control.left + 0.5 &&
                              f.caption.bottom > f.control.top && f.caption.top < f.control.bottom;

@@ -9,15 +9,14 @@ import assert from "node:assert/strict";
 import { existsSync } from "node:fs";
 import { join } from "node:path";
 import { describe, test } from "node:test";
-import { FACTS, keep, open, press, ready, shown } from "./browser.mjs";
+import { FACTS, keep, open, press, reload, shown } from "./browser.mjs";
 import { serve } from "./server.mjs";
 
 const SITE = process.env.FANSEL_SITE;
 // Once the service worker has kept the site and answers for the page.
 async function kept(page) {
   await page.evaluate(() => navigator.serviceWorker.ready);
-  await page.reload();
-  await ready(page);
+  await reload(page);
   assert.ok(await page.evaluate(() => navigator.serviceWorker.controller !== null),
             "no service worker answers for the page");
 }
@@ -43,8 +42,7 @@ for (const name of ["chromium", "firefox"]) {
         const before = server.asked.length;
         if (name === "chromium") await page.setOfflineMode(true);
         else await server.stop();
-        await page.reload();
-        await ready(page);
+        await reload(page);
         await calculates(page);
         keep(`${name}-offline.png`, await page.screenshot());
         assert.equal(server.asked.length, before, "the server was asked for something offline");
