@@ -57,7 +57,13 @@ var Page = (function () {
       const unit = c.unit === window_.none ? "" : " " + controlById(c.unit).text;
       said.push(c.spoken + " " + now + unit);
     }
-    if (said.length) document.getElementById("announce").textContent = said.join(", ");
+    if (!said.length) return;
+    const region = document.getElementById("announce");
+    region.textContent = said.join(", ");
+    // Said once: a screen reader takes the line as it comes, and reading the page later does not
+    // read its values a second time.
+    clearTimeout(announce.clearing);
+    announce.clearing = setTimeout(() => region.replaceChildren(), 2000);
   }
 
   function textOf(id) {
@@ -182,14 +188,26 @@ var Page = (function () {
     performance.mark("ready");
   }
 
-  // Every input and result is tied to its caption, and described by its unit and tooltip; the
-  // options through their group. The tab order is the description's.
+  // Every input and result is named by its caption, and described by its unit and tooltip; the
+  // options through their group. The name is the caption's spoken part, the caption itself, so
+  // that a screen reader that reads the page line by line reads the caption once, as the name of
+  // what follows it: the caption's " =" is shown and not spoken. The tab order is the
+  // description's.
   function tie(description) {
     for (const c of description.controls) {
       if (c.caption === description.none) continue;
       const caption = element[c.caption];
       const node = c.kind === "Option" ? document.getElementById("Option1Group") : element[c.id];
-      node.setAttribute("aria-label", c.spoken);
+      const shown = caption.textContent;
+      if (shown.startsWith(c.spoken) && shown !== c.spoken) {
+        const unspoken = document.createElement("span");
+        unspoken.setAttribute("aria-hidden", "true");
+        unspoken.textContent = shown.slice(c.spoken.length);
+        caption.replaceChildren(c.spoken, unspoken);
+      }
+      // The option group's caption carries a tooltip of its own, which is no part of its name.
+      if (c.kind === "Option") node.setAttribute("aria-label", c.spoken);
+      else node.setAttribute("aria-labelledby", caption.id);
       if (caption.tagName === "LABEL" && c.kind !== "Option") caption.htmlFor = node.id;
       const described = [c.unit === description.none ? "" : element[c.unit].textContent, c.tooltip];
       const text = described.filter((d) => d).join(", ");

@@ -120,9 +120,11 @@ for (const name of ["chromium", "firefox"]) {
           const results = [];
           const seen = {};
           for (const id of RESULTS) {
-            // The accessible name, its blanks run together as a browser computes it.
-            const label = await page.$eval("#" + id,
-                                           (e) => e.getAttribute("aria-label").replace(/ +/g, " "));
+            // The accessible name, its caption's spoken part with its blanks run together, as a
+            // browser computes it.
+            const label = await page.$eval("#" + id, (e) =>
+              document.getElementById(e.getAttribute("aria-labelledby")).firstChild.textContent
+                .replace(/ +/g, " "));
             // Two results share a name ("Basınç"): the tree has them in the window's order.
             const found = (await page.$$(`::-p-aria([name="${label}"][role="textbox"])`))[
               (seen[label] = (seen[label] ?? -1) + 1)];
