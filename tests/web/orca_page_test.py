@@ -6,6 +6,7 @@ line for each utterance, and what it presents of a live region as a braille line
 region's mark. Each step is made with real key presses, as the window's Orca test makes them.
     orca_page_test.py PAGE firefox|chromium"""
 
+import json
 import os
 import re
 import sys
@@ -103,16 +104,16 @@ class Heard(DesktopTest):
                     "--user-data-dir=" + profile, "--app=" + url]
         else:
             desktop.env["GNOME_ACCESSIBILITY"] = "1"
-            prefs = {"accessibility.force_disabled": -1, "browser.shell.checkDefaultBrowser": False,
-                     "browser.startup.homepage_override.mstone": "ignore",
-                     "datareporting.policy.dataSubmissionEnabled": False,
-                     "toolkit.telemetry.reportingpolicy.firstRun": False,
-                     "browser.aboutwelcome.enabled": False, "browser.newtab.preload": False,
-                     "browser.newtabpage.enabled": False, "browser.startup.page": 0}
+            settings = {"accessibility.force_disabled": -1,
+                        "browser.shell.checkDefaultBrowser": False,
+                        "browser.startup.homepage_override.mstone": "ignore",
+                        "datareporting.policy.dataSubmissionEnabled": False,
+                        "toolkit.telemetry.reportingpolicy.firstRun": False,
+                        "browser.aboutwelcome.enabled": False, "browser.newtab.preload": False,
+                        "browser.newtabpage.enabled": False, "browser.startup.page": 0}
             with open(os.path.join(profile, "user.js"), "w") as user:
-                for name, value in prefs.items():
-                    value = str(value).lower() if isinstance(value, bool) else repr(value)
-                    user.write(f'user_pref("{name}", {value.replace(chr(39), chr(34))});\n')
+                for name, value in settings.items():
+                    user.write(f"user_pref({json.dumps(name)}, {json.dumps(value)});\n")
             argv = ["firefox-esr", "--no-remote", "--new-instance", "--profile", profile, url]
         cls.since = os.path.getsize(cls.record)
         cls.browser_process = desktop.open_window(argv)
