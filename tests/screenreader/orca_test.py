@@ -10,7 +10,8 @@ import re
 import sys
 import time
 
-from desktop import FACTS, DesktopTest, keep, main
+from desktop import FACTS, DesktopTest, main
+from screen_reader import start_orca
 
 # An empty list or text box shows in flat review as its name, as in any toolkit's window; an
 # empty result shows as nothing.
@@ -44,17 +45,8 @@ AFTER_132 = [line.format(*FACTS["inputs"], *FACTS["results"], *FACTS["speeds"]) 
 class Orca(DesktopTest):
     @classmethod
     def arrive(cls):
-        # Orca first, as on a blind user's desktop; then the program. Orca runs in a process
-        # namespace of its own: its --replace ends every Orca of its user that it can see, and
-        # there it sees none but itself, never the developer's own screen reader.
-        prefs = os.path.join(cls.desktop.home, "orca")
-        os.makedirs(prefs)
-        cls.record = keep("orca.log")
-        alone = ["unshare", "--pid", "--fork", "--mount-proc"]
-        if os.getuid() != 0:
-            alone.append("--map-current-user")
-        cls.desktop.start([*alone, "orca", "--replace", "-u", prefs, "--debug-file", cls.record,
-                           "-d", "speech"])
+        # Orca first, as on a blind user's desktop; then the program.
+        cls.record = start_orca(cls.desktop)
         cls.wait_for(r"BRAILLE LINE:\s+'Screen reader on\.'")
         cls.desktop.open_window()
         # The focus in the air requirement, presented with its caption.

@@ -7,10 +7,10 @@ caption it is tied to, with its unit as the description.
 
 import os
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "screenreader"))
 from desktop import FACTS, Desktop, keep, main, wait_until  # noqa: E402
+from browsers import open_page  # noqa: E402
 import unittest  # noqa: E402
 
 # The results in the window's order, by caption and description ("Basınç" names two).
@@ -45,13 +45,7 @@ class ChromiumOverTheBus(unittest.TestCase):
                     except GLib.Error:
                         return None
                 return asked
-            profile = tempfile.mkdtemp(prefix="fan-selection-chromium-", dir=desktop.home)
-            # Chromium gives its tree to the bus where it is told a screen reader listens.
-            desktop.env["ACCESSIBILITY_ENABLED"] = "1"
-            desktop.open_window(["chromium", "--no-sandbox", "--disable-gpu", "--no-first-run",
-                                 "--disable-background-networking", "--disable-component-update",
-                                 "--disable-sync", "--force-renderer-accessibility",
-                                 "--user-data-dir=" + profile, "--app=file://" + self.page])
+            open_page(desktop, "chromium", self.page)
 
             def document():
                 root = Atspi.get_desktop(0)
