@@ -198,8 +198,9 @@ var Page = (function () {
       if (c.caption === description.none) continue;
       const caption = element[c.caption];
       const node = c.kind === "Option" ? document.getElementById("Option1Group") : element[c.id];
+      // Split once: the three options share one caption.
       const shown = caption.textContent;
-      if (shown.startsWith(c.spoken) && shown !== c.spoken) {
+      if (!caption.childElementCount && shown.startsWith(c.spoken) && shown !== c.spoken) {
         const unspoken = document.createElement("span");
         unspoken.setAttribute("aria-hidden", "true");
         unspoken.textContent = shown.slice(c.spoken.length);
