@@ -81,6 +81,14 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
     field.setAttribute("aria-expanded", "false");
     highlight(-1);
   };
+  // A finger that opens the list on its arrow, or picks from it, wants no keyboard over it: the
+  // field takes the focus with the keyboard of none, until the field itself is touched, for
+  // typing, or clicked.
+  const keyboard = (wanted) => { field.inputMode = wanted ? "text" : "none"; };
+  button.addEventListener("pointerdown", (e) => {
+    if (e.pointerType !== "mouse") keyboard(false);
+  });
+  field.addEventListener("pointerdown", () => keyboard(true));
   button.addEventListener("mousedown", (e) => {
     e.preventDefault();
     field.focus();

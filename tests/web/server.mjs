@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// A static web server of a folder on 127.0.0.1, as any intranet server serves the site; it notes
-// each request it answers. Started and stopped by the test that uses it.
+// A static web server of a folder on 127.0.0.1, as any intranet server serves the site: each file
+// as it is on disk at the request, with its Last-Modified and no Cache-Control, answering a
+// conditional request for an unchanged file with 304; it notes each request it answers. Started
+// and stopped by the test that uses it.
 
 import { createServer } from "node:http";
-import { existsSync, readFileSync } from "node:fs";
+import { existsSync, readFileSync, statSync } from "node:fs";
 import { extname, join } from "node:path";
 
 const TYPES = { ".html": "text/html; charset=utf-8", ".js": "text/javascript",
@@ -20,7 +22,14 @@ export async function serve(folder) {
       response.writeHead(404).end();
       return;
     }
-    response.writeHead(200, { "Content-Type": TYPES[extname(file)] ?? "application/octet-stream" });
+    const modified = new Date(Math.floor(statSync(file).mtimeMs / 1000) * 1000);
+    const since = Date.parse(request.headers["if-modified-since"] ?? "");
+    if (since >= modified.getTime()) {
+      response.writeHead(304).end();
+      return;
+    }
+    response.writeHead(200, { "Content-Type": TYPES[extname(file)] ?? "application/octet-stream",
+                              "Last-Modified": modified.toUTCString() });
     response.end(readFileSync(file));
   });
   const sockets = new Set();

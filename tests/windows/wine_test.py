@@ -12,10 +12,12 @@ prefix of the test's own that sees only Windows' own fonts (wine.py):
     and no stale file; the installed program draws the very pixels of the report build; an
     install while it runs is refused its file, waits for it to close, and replaces nothing
     meanwhile; the uninstall takes all of it away but a file the user put in the folder;
- 3. for the current user alone (/S /CurrentUser), with the user's own rights (unraised.exe, as
-    Windows runs a user's programs; Wine raises them all): into the user's own programs folder,
+ 3. for the current user alone (/S /CurrentUser), by a standard user (the user's own rights:
+    unraised.exe, as Windows runs a user's programs; Wine raises them all) and by an
+    administrator (raised, as Wine runs every program): into the user's own programs folder,
     with the Start-menu entry and the entry among the installed programs under the user, nothing
-    in Program Files or HKLM; and uninstalled;
+    in Program Files or HKLM; uninstalled; and, with no switch, over an earlier per-user
+    install, leaving one install;
  4. for each scope, an entry among the installed programs that names a folder of the user's:
     the installer and the uninstaller leave it and its file alone, and the installer says so;
  5. both scopes installed: the user's uninstaller removes the user's install alone.
@@ -142,6 +144,7 @@ class UnderWine(unittest.TestCase):
     def older_installer(self):
         """The same installer as an older version, which also had a file the new one has not."""
         stage = keep("older-stage")
+        shutil.rmtree(stage, ignore_errors=True)
         shutil.copytree(self.stage, stage)
         with open(os.path.join(stage, "stale.dll"), "wb") as stale:
             stale.write(b"an older version's library")
@@ -215,39 +218,68 @@ class UnderWine(unittest.TestCase):
         with open(mine, "w") as notes:
             notes.write("the user's own")
         argv = [os.path.join(folder, "uninstall.exe"), "/S"]
-        self.assertEqual(self.install(switch, *argv) if not no_switch else
-                         self.wine.as_user(self.unraised, *argv), 0)
+        if switch in ("standard user", "administrator"):
+            status = self.by(switch, *argv)
+        elif no_switch:
+            status = self.wine.as_user(self.unraised, *argv)
+        else:
+            status = self.install(switch, *argv)
+        self.assertEqual(status, 0)
         self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
         self.assertEqual(self.listing(folder), ["notes.txt"])
         shutil.rmtree(folder)
 
-    def test_3_for_the_current_user_alone(self):
-        before = self.wine.files()
-        self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
-        self.assertEqual(self.install("/CurrentUser", self.installer, "/S"), 0)
+    def by(self, who, *argv):
+        """Runs a Windows program to its end as a standard user runs it (the user's own
+        rights) or as an administrator does (Wine's raised rights); its status."""
+        return (self.wine.as_user(self.unraised, *argv) if who == "standard user"
+                else self.wine.run("wine", *argv))
+
+    def test_3_for_the_current_user_alone_by_a_standard_user_and_an_administrator(self):
+        # An administrator's installer runs raised; the work for one user is handed on to a run
+        # with the user's own rights, and ends the same as a standard user's.
         folder = os.path.join(self.user, "AppData", "Local", "Programs", "Fan Selection")
-        self.assertEqual(self.listing(folder), INSTALLED)
         shortcut = os.path.join(self.user, "AppData", "Roaming", "Microsoft", "Windows",
                                 "Start Menu", "Programs", TITLE + ".lnk")
-        self.assertTrue(os.path.isfile(shortcut))
-        self.assertEqual(self.entry("HKCU", "DisplayVersion"), self.version)
-        self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
-        # Nothing beside the user's own files: no Program Files, no HKLM.
-        added = self.wine.files() - before
-        self.assertEqual([f for f in added if not f.startswith("drive_c/users/")
-                          and f != "user.reg"], [])
-        with open(os.path.join(self.wine.prefix, "system.reg"), encoding="utf-8",
-                  errors="replace") as machine:
-            self.assertFalse(self.app_id in machine.read(), "HKLM names the program")
-        print("\ninstalled for the current user:", *sorted(added), sep="\n    ", file=sys.stderr)
-
-        quiet = self.entry("HKCU", "QuietUninstallString")
-        self.assertTrue(quiet.endswith("uninstall.exe\" /CurrentUser /S"), quiet)
-        self.uninstall_leaving_the_users_file(folder, "/CurrentUser")
-        self.assertFalse(os.path.exists(shortcut))
-        self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
-        self.assertEqual(sorted(f for f in self.wine.files() - before if f != "user.reg"), [])
-
+        older = self.older_installer()
+        for who in ("standard user", "administrator"):
+            with self.subTest(who=who):
+                before = self.wine.files()
+                self.assertEqual(self.by(who, self.installer, "/S", "/CurrentUser"), 0)
+                self.assertEqual(self.listing(folder), INSTALLED)
+                self.assertTrue(os.path.isfile(shortcut))
+                self.assertEqual(self.entry("HKCU", "DisplayVersion"), self.version)
+                self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
+                # Nothing beside the user's own files: no Program Files, no HKLM.
+                added = self.wine.files() - before
+                self.assertEqual([f for f in added if not f.startswith("drive_c/users/")
+                                  and f != "user.reg"], [])
+                with open(os.path.join(self.wine.prefix, "system.reg"), encoding="utf-8",
+                          errors="replace") as machine:
+                    self.assertFalse(self.app_id in machine.read(), "HKLM names the program")
+                print(f"\n{who}: /S /CurrentUser, status 0, installed:", *sorted(added),
+                      sep="\n    ", file=sys.stderr)
+                quiet = self.entry("HKCU", "QuietUninstallString")
+                self.assertTrue(quiet.endswith("uninstall.exe\" /CurrentUser /S"), quiet)
+                self.uninstall_leaving_the_users_file(folder, who)
+                self.assertFalse(os.path.exists(shortcut))
+                self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
+                self.assertEqual(sorted(f for f in self.wine.files() - before
+                                        if f != "user.reg"), [])
+                # An earlier per-user install, upgraded with no switch: one install, for the
+                # user, with no file of the earlier one left.
+                self.assertEqual(self.by("standard user", older, "/S"), 0)
+                self.assertEqual(self.entry("HKCU", "DisplayVersion"), "0.9.0")
+                self.assertEqual(self.by(who, self.installer, "/S"), 0)
+                self.assertEqual(self.listing(folder), INSTALLED)
+                self.assertEqual(self.entry("HKCU", "DisplayVersion"), self.version)
+                self.assertIsNone(self.entry("HKLM", "DisplayVersion"))
+                self.assertFalse(os.path.exists(os.path.join(
+                    self.wine.prefix, "drive_c", "Program Files", "Fan Selection")))
+                print(f"{who}: /S over 0.9.0 for the user, status 0, one install in {folder}",
+                      file=sys.stderr)
+                self.uninstall_leaving_the_users_file(folder, who)
+                self.assertIsNone(self.entry("HKCU", "DisplayVersion"))
 
     def folders(self):
         """Each scope's registry root, switch and own program folder."""
