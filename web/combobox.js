@@ -4,11 +4,14 @@
 // desktop's list does. Only a pick runs the handler: a click on an item, Enter on the highlighted
 // one in the open list, or an arrow key (or Page Up and Down) in the closed field, which moves to
 // the next or previous item; typing and Enter in the closed field pick nothing. Alt+Down opens
-// the list and, open, closes it again with no pick, as Escape does; in the open list the arrows
-// (Alt+Up too) and Page Up and Down (by nine) move the highlight, Home and End go to its ends, and typing
-// moves it to the first item that begins with what was typed (the keys of one quick run count
-// as one text). The list keeps the index of the item its field last showed, which the arrows
-// move from.
+// the list and, open, closes it again with no pick, as Escape does; F4 does both. In the open
+// list the arrows (Alt+Up too) and Page Up and Down (by nine) move the highlight, Home and End
+// go to its ends, and typing moves it to the first item that begins with what was typed (the
+// keys of one quick run count as one text); every other key is the open list's too and does
+// nothing (Backspace leaves the field, Tab the focus), but for the browser's own with Ctrl. The
+// list keeps the index of the item its field last showed, which the arrows move from; a text
+// typed that is an item's becomes that index when the field is left or Enter pressed in it, with
+// no pick.
 "use strict";
 
 function ComboBox(form, c, { place, px, name, pick: picked }) {
@@ -103,7 +106,15 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
     const item = e.target.closest("li");
     if (item) pickFromList([...popup.children].indexOf(item));
   });
-  field.addEventListener("blur", close);
+  // A typed text that is an item's is where the arrows move on from.
+  const settle = () => {
+    const at = list.items.indexOf(field.value);
+    if (field.value !== "" && at >= 0) list.index = at;
+  };
+  field.addEventListener("blur", () => {
+    settle();
+    close();
+  });
   // The first item from the highlighted one on that begins with the text typed so far.
   const search = (key, now) => {
     const again = now - typed.at <= typed.pause;
@@ -118,8 +129,9 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
   field.addEventListener("keydown", (e) => {
     const down = e.key === "ArrowDown" || e.key === "PageDown";
     const up = e.key === "ArrowUp" || e.key === "PageUp";
+    const f4 = e.key === "F4" && !e.altKey && !e.ctrlKey && !e.shiftKey && !e.metaKey;
     if (!popup.hidden) {
-      if (e.key === "Escape" || (e.key === "ArrowDown" && e.altKey)) {
+      if (e.key === "Escape" || f4 || (e.key === "ArrowDown" && e.altKey)) {
         close();
       } else if (down || up) {
         // Page Up and Down go a page of the desktop's list at a time: it shows ten items.
@@ -131,11 +143,12 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
         if (list.active >= 0) pickFromList(list.active);
       } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey && !e.metaKey) {
         search(e.key, e.timeStamp);
-      } else return;
+      } else if (e.ctrlKey || e.metaKey) return;
       e.preventDefault();
       return;
     }
-    if (e.key === "ArrowDown" && e.altKey) {
+    if (e.key === "Enter") settle();
+    if (f4 || (e.key === "ArrowDown" && e.altKey)) {
       open();
     } else if ((down || up) && !e.ctrlKey && !e.altKey) {
       // An arrow key in the field moves to the next or previous item: a pick.

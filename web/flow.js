@@ -94,7 +94,7 @@ var Flow = (function () {
       for (const node of stop.nodes) node.tabIndex = i === 0 || i === stops.length - 1 ? 0 : -1;
     });
     document.addEventListener("keydown", (e) => {
-      if (e.key !== "Tab" || e.ctrlKey || e.altKey || e.metaKey) return;
+      if (e.key !== "Tab" || e.defaultPrevented || e.ctrlKey || e.altKey || e.metaKey) return;
       const at = stops.findIndex((stop) => stop.has(document.activeElement));
       const next = at + (e.shiftKey ? -1 : 1);
       if (at < 0 || next < 0 || next >= stops.length) return;

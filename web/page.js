@@ -144,6 +144,14 @@ var Page = (function () {
             const w = wire(description.optionGroup, "Click");
             if (w) run(w.handler, c.index);
           });
+          // The arrows go to the option beside, as the window's do: Left and Right stop at the
+          // group's ends, and Up and Down, with no option above or below, do nothing.
+          node.addEventListener("keydown", (e) => {
+            const last = c.index === radios.length - 1;
+            if (e.key === "ArrowUp" || e.key === "ArrowDown" ||
+                (e.key === "ArrowLeft" && c.index === 0) || (e.key === "ArrowRight" && last))
+              e.preventDefault();
+          });
           break;
         }
         case "Button":

@@ -42,10 +42,18 @@ bool PickList::eventFilter(QObject* watched, QEvent* event) {
 void PickList::keyPressEvent(QKeyEvent* event) {
     // Up, Down, Page Up and Page Down move to another item and are picks; every other key goes
     // to the text field (Enter included) and is none. Alt+Down opens the list instead.
+    // With Alt or Ctrl they are no picks, and so move to no other item either (QComboBox would
+    // move on Alt+Up and Alt or Ctrl with Page Up and Down, showing an item no pick ran for).
     const int key = event->key();
     const bool step = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp ||
                       key == Qt::Key_PageDown;
-    pickUnderWay_ = step && !(event->modifiers() & (Qt::AltModifier | Qt::ControlModifier));
+    const bool modified = event->modifiers() & (Qt::AltModifier | Qt::ControlModifier);
+    const bool opens = key == Qt::Key_Down && (event->modifiers() & Qt::AltModifier);
+    if (step && modified && !opens) {
+        event->accept();
+        return;
+    }
+    pickUnderWay_ = step && !modified;
     QComboBox::keyPressEvent(event);
     pickUnderWay_ = false;
 }

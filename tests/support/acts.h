@@ -4,7 +4,8 @@
 // in the one language every toolkit plays. One act a line:
 //   key KEY              a key on what has the keyboard (the open list, else the focus):
 //                        Enter, Escape, Space, Tab, Home, End, Up, Down, Left, Right, PageUp,
-//                        PageDown, Backspace, A, with "shift+", "alt+" or "ctrl+" before it
+//                        PageDown, Backspace, Delete, F4, A, with "shift+", "alt+" or "ctrl+"
+//                        before it
 //   type TEXT            the text typed there, key by key
 //   paste TEXT           the text pasted into the focused field
 //   click NAME           a click on a control (Combo1, Text2, Label40, Label7, Command1,
@@ -17,7 +18,8 @@
 //                        (the control with the focus, or -), "open"
 //                        (the list whose items are shown, or -) and "highlight" (the item
 //                        highlighted in it, or -)
-// Blank lines and lines from "#" on are passed over.
+// Blank lines and lines from "#" on are passed over. An act or key not named here fails the
+// session, as an expect that does not hold does.
 
 #include <QString>
 #include <string>

@@ -170,15 +170,19 @@ export async function act(page, line) {
       return node.type === "radio" ? node.labels[0] : node;
     }, option ? "Option1_" + option[1] : name);
   };
+  // The keys the language names (tests/support/acts.h), by the browser's names.
   const keys = { Up: "ArrowUp", Down: "ArrowDown", Left: "ArrowLeft", Right: "ArrowRight",
-                 A: "KeyA" };
+                 A: "KeyA", Enter: "Enter", Escape: "Escape", Space: "Space", Tab: "Tab",
+                 Home: "Home", End: "End", PageUp: "PageUp", PageDown: "PageDown",
+                 Backspace: "Backspace", Delete: "Delete", F4: "F4" };
   const modifiers = { shift: "Shift", alt: "Alt", ctrl: "Control" };
   switch (verb) {
     case "key": {
       const parts = target.split("+");
       const key = parts.pop();
+      if (!keys[key] || parts.some((m) => !modifiers[m])) throw new Error("no such key: " + line);
       for (const m of parts) await page.keyboard.down(modifiers[m]);
-      await page.keyboard.press(keys[key] ?? key);
+      await page.keyboard.press(keys[key]);
       for (const m of parts.reverse()) await page.keyboard.up(modifiers[m]);
       break;
     }

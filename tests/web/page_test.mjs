@@ -151,6 +151,9 @@ for (const name of ["chromium", "firefox"]) {
         }
       }
       console.log(`${name}: ${recorded.length} recorded sessions, ${acts} acts replayed`);
+      // An act or a key the language does not name fails, as on the desktop.
+      for (const unknown of ["kye Down", "key F13"])
+        await assert.rejects(act(page, unknown), /no such/, unknown);
     });
 
     if (name === "chromium") {

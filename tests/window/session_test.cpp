@@ -41,6 +41,13 @@ TEST(Session, EverySessionOfActsShowsWhatItExpectsAndIsWrittenOut) {
     }
 }
 
+TEST(Session, AnActOrKeyTheLanguageDoesNotNameFailsTheSession) {
+    Person person;
+    const ActsPlayed played = playActs(person.window(), QStringLiteral("kye Down\nkey F13\n"));
+    EXPECT_EQ(played.failures, (std::vector<std::string>{"kye Down: no such act or key",
+                                                         "key F13: no such act or key"}));
+}
+
 TEST(Session, EveryRecordedSessionKeepsTheWindowSoundAndIsWrittenOut) {
     const QDir corpus(QStringLiteral(FANSEL_SESSION_CORPUS));
     const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);

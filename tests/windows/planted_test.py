@@ -4,10 +4,10 @@ in the program's folder, or in a folder that the entry among the installed progr
 list of files naming wildcards, roots, drives and ways up, files of the user's, and a symbolic
 link (Wine's junction: a reparse point to Windows programs) to a folder of the user's. Every
 file of the user's survives the install, an upgrade and the uninstall, for one user and for all
-users; and an install for one user with raised rights, which reads what the user's lesser
-processes could have written, is refused with status 5, changing nothing.
-Wine raises every process of its user; the installs for one user run, as Windows runs a user's
-programs, with the user's own rights (unraised.exe).
+users, run by a standard user and by an administrator, whose run for one user hands the work on
+to a run with the user's own rights.
+Wine raises every process of its user, as an administrator's run is; a standard user's runs
+with the user's own rights (unraised.exe), as Windows runs a user's programs.
     planted_test.py APP_ID INSTALLER UNRAISED_EXE"""
 
 import hashlib
@@ -101,17 +101,21 @@ class Planted(unittest.TestCase):
     def as_user(self, *argv):
         return self.wine.as_user(self.unraised, *argv)
 
-    def test_1_for_one_user_with_raised_rights_it_refuses_and_changes_nothing(self):
-        planted = self.planted
-        self.plant(planted)
+    def test_1_for_one_user_an_administrators_run_is_handed_on_to_the_users_own_rights(self):
+        # An administrator's installer runs raised: for one user it reads the planted folder
+        # only in a run with the user's own rights, and nothing of the user's goes.
+        self.plant(self.planted)
         self.entry("HKCU", self.windows_user + "\\Documents\\Planted")
-        before = self.wine.files()
-        listing = sorted(os.listdir(planted))
-        self.assertEqual(self.wine.run("wine", self.installer, "/S", "/CurrentUser"), 5)
-        self.assertEqual(sorted(f for f in self.wine.files() - before if not f.endswith(".reg")),
-                         [])
-        self.assertEqual(sorted(os.listdir(planted)), listing)
-        self.assertUsersFilesWhole("refused")
+        self.assertEqual(self.wine.run("wine", self.installer, "/S", "/CurrentUser"), 0)
+        self.assertUsersFilesWhole("install by an administrator, the entry naming a planted folder")
+        folder = self.folders["HKCU"]
+        self.plant(folder)
+        self.assertEqual(self.wine.run("wine", self.installer, "/S"), 0)
+        self.assertUsersFilesWhole("upgrade by an administrator")
+        self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"), "/S"), 0)
+        self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
+        self.assertFalse(os.path.exists(os.path.join(folder, "fan-selection.exe")))
+        self.assertUsersFilesWhole("uninstall by an administrator")
 
     def test_2_for_one_user_a_planted_list_and_link(self):
         # The entry names a planted folder that looks like the program's: its list is read, and
