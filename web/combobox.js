@@ -4,7 +4,8 @@
 // desktop's list does. Only a pick runs the handler: a click on an item, Enter on the highlighted
 // one in the open list, or an arrow key (or Page Up and Down) in the closed field, which moves to
 // the next or previous item; typing and Enter in the closed field pick nothing. Alt+Down opens
-// the list and, open, closes it again with no pick, as Escape does; F4 does both. In the open
+// the list and, open, closes it again with no pick, as Escape does; F4 does both (closing, with
+// any modifier). In the open
 // list the arrows (Alt+Up too) and Page Up and Down (by nine) move the highlight, Home and End
 // go to its ends, and typing moves it to the first item that begins with what was typed (the
 // keys of one quick run count as one text); every other key is the open list's too and does
@@ -13,6 +14,23 @@
 // typed that is an item's becomes that index when the field is left or Enter pressed in it, with
 // no pick.
 "use strict";
+
+// Keys that the window's text fields answer otherwise than a browser's: the arrows up and down
+// and Page Up and Down (the lists' fields pick with them, unmodified), and Home and End with
+// Ctrl, move nothing; Left or Right where text is selected moves the text cursor from where it
+// stands, one letter, and the selection goes. True where the key is done with.
+function still(e) {
+  const field = e.target;
+  if ((e.key === "ArrowLeft" || e.key === "ArrowRight") && !e.shiftKey && !e.ctrlKey &&
+      !e.altKey && field.selectionStart !== field.selectionEnd) {
+    const from = field.selectionDirection === "backward" ? field.selectionStart : field.selectionEnd;
+    const to = Math.min(Math.max(from + (e.key === "ArrowLeft" ? -1 : 1), 0), field.value.length);
+    field.setSelectionRange(to, to);
+    return true;
+  }
+  return ["ArrowUp", "ArrowDown", "PageUp", "PageDown"].includes(e.key) ||
+         (e.ctrlKey && (e.key === "Home" || e.key === "End"));
+}
 
 function ComboBox(form, c, { place, px, name, pick: picked }) {
   const list = { items: [], index: -1, active: -1 };
@@ -74,6 +92,7 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
       popup.children[index].scrollIntoView({ block: "nearest" });
     } else field.removeAttribute("aria-activedescendant");
   };
+  // Open, the field's item is highlighted, or the first where the field shows none.
   const open = () => {
     popup.hidden = false;
     field.setAttribute("aria-expanded", "true");
@@ -129,9 +148,9 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
   field.addEventListener("keydown", (e) => {
     const down = e.key === "ArrowDown" || e.key === "PageDown";
     const up = e.key === "ArrowUp" || e.key === "PageUp";
-    const f4 = e.key === "F4" && !e.altKey && !e.ctrlKey && !e.shiftKey && !e.metaKey;
+    const plain = !e.altKey && !e.ctrlKey && !e.shiftKey && !e.metaKey;
     if (!popup.hidden) {
-      if (e.key === "Escape" || f4 || (e.key === "ArrowDown" && e.altKey)) {
+      if ((e.key === "Escape" && plain) || e.key === "F4" || (e.key === "ArrowDown" && e.altKey)) {
         close();
       } else if (down || up) {
         // Page Up and Down go a page of the desktop's list at a time: it shows ten items.
@@ -143,18 +162,20 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
         if (list.active >= 0) pickFromList(list.active);
       } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey && !e.metaKey) {
         search(e.key, e.timeStamp);
-      } else if (e.ctrlKey || e.metaKey) return;
+      } else if ((e.ctrlKey || e.metaKey) && /^(Tab|PageUp|PageDown|F4|[a-z])$/.test(e.key)) {
+        return; // the browser's own
+      }
       e.preventDefault();
       return;
     }
     if (e.key === "Enter") settle();
-    if (f4 || (e.key === "ArrowDown" && e.altKey)) {
+    if ((e.key === "F4" && plain) || (e.key === "ArrowDown" && e.altKey)) {
       open();
     } else if ((down || up) && !e.ctrlKey && !e.altKey) {
       // An arrow key in the field moves to the next or previous item: a pick.
       const next = list.index + (down ? 1 : -1);
       if (next >= 0 && next < list.items.length && next !== list.index) pick(next);
-    } else return;
+    } else if (!still(e)) return;
     e.preventDefault();
   });
   return list;

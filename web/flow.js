@@ -93,13 +93,23 @@ var Flow = (function () {
     stops.forEach((stop, i) => {
       for (const node of stop.nodes) node.tabIndex = i === 0 || i === stops.length - 1 ? 0 : -1;
     });
+    // Tab, and an arrow on a button (the window's buttons take the arrows so), go to the next
+    // or previous stop.
+    const arrows = { ArrowUp: -1, ArrowLeft: -1, ArrowDown: 1, ArrowRight: 1 };
     document.addEventListener("keydown", (e) => {
-      if (e.key !== "Tab" || e.defaultPrevented || e.ctrlKey || e.altKey || e.metaKey) return;
+      if (e.defaultPrevented || e.metaKey) return;
+      const focused = document.activeElement;
+      const arrow = focused && focused.tagName === "BUTTON" ? arrows[e.key] : undefined;
+      if ((e.key !== "Tab" || e.ctrlKey || e.altKey) && !arrow) return;
       const at = stops.findIndex((stop) => stop.has(document.activeElement));
-      const next = at + (e.shiftKey ? -1 : 1);
+      const step = arrow !== undefined ? arrow : e.shiftKey ? -1 : 1;
+      const next = at + step;
       if (at < 0 || next < 0 || next >= stops.length) return;
       e.preventDefault();
-      stops[next].at().focus();
+      // A text field comes with its text selected, as when the browser or the window tabs in.
+      const target = stops[next].at();
+      target.focus();
+      if (target.tagName === "INPUT" && target.type === "text") target.select();
     });
   }
 

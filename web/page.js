@@ -119,6 +119,9 @@ var Page = (function () {
           // A phone's digits, whatever its region: the requirement is a whole number.
           node.inputMode = "numeric";
           node.className = "box";
+          node.addEventListener("keydown", (e) => {
+            if (still(e)) e.preventDefault();
+          });
           break;
         case "Option": {
           if (!group) {
@@ -144,13 +147,18 @@ var Page = (function () {
             const w = wire(description.optionGroup, "Click");
             if (w) run(w.handler, c.index);
           });
-          // The arrows go to the option beside, as the window's do: Left and Right stop at the
-          // group's ends, and Up and Down, with no option above or below, do nothing.
+          // The arrows, with any modifier, go to the option beside and select it, as the
+          // window's do: Left and Right stop at the group's ends, and Up and Down, with no option
+          // above or below, do nothing.
           node.addEventListener("keydown", (e) => {
-            const last = c.index === radios.length - 1;
-            if (e.key === "ArrowUp" || e.key === "ArrowDown" ||
-                (e.key === "ArrowLeft" && c.index === 0) || (e.key === "ArrowRight" && last))
-              e.preventDefault();
+            const step = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: 0, ArrowDown: 0 }[e.key];
+            if (step === undefined || e.altKey) return;
+            e.preventDefault();
+            const beside = radios[c.index + step];
+            if (step && beside) {
+              beside.focus();
+              beside.click();
+            }
           });
           break;
         }

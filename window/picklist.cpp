@@ -58,6 +58,12 @@ void PickList::keyPressEvent(QKeyEvent* event) {
     pickUnderWay_ = false;
 }
 
+void PickList::showPopup() {
+    QComboBox::showPopup();
+    if (currentIndex() < 0 && count() > 0)
+        view()->setCurrentIndex(model()->index(0, modelColumn()));
+}
+
 void PickList::focusOutEvent(QFocusEvent* event) {
     pickUnderWay_ = false;
     QComboBox::focusOutEvent(event);

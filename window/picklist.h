@@ -21,6 +21,9 @@ public:
     // from the item with that text, or from before the first item when no item has it.
     void setText(const QString& text);
 
+    // Opens the list with the field's item highlighted, or the first where the field shows none.
+    void showPopup() override;
+
 signals:
     void picked();
 

@@ -14,6 +14,9 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
+#include <chrono>
+#include <thread>
+#include <utility>
 
 using namespace session_parts;
 
@@ -71,7 +74,9 @@ QString nameOf(QWidget* widget) {
     return QStringLiteral("-");
 }
 
-QMap<QString, QString> state(Form1& form) {
+} // namespace
+
+QMap<QString, QString> actsState(Form1& form) {
     QMap<QString, QString> now;
     for (const char* name : kLists)
         now[name] = child<QComboBox>(form, name)->currentText();
@@ -93,6 +98,20 @@ QMap<QString, QString> state(Form1& form) {
     return now;
 }
 
+namespace {
+
+// After a pause the lists' keyboard search takes the next key as the start of a new text: the
+// pause is kept, with a wait of a few milliseconds, by an interval of none until that key.
+bool paused = false;
+void keyClick(QWidget* widget, char key, Qt::Key code, Qt::KeyboardModifiers modifiers) {
+    if (key)
+        QTest::keyClick(widget, key, modifiers);
+    else
+        QTest::keyClick(widget, code, modifiers);
+    if (std::exchange(paused, false))
+        QApplication::setKeyboardInputInterval(400);
+}
+
 // Presses a chord of the acts' language; false for a key it does not name.
 bool press(Form1& form, const QString& chord) {
     Qt::KeyboardModifiers modifiers;
@@ -110,7 +129,9 @@ bool press(Form1& form, const QString& chord) {
     const Qt::Key code = key == QLatin1String("Tab") && modifiers & Qt::ShiftModifier
                              ? Qt::Key_Backtab
                              : kKeys.value(key);
-    QTest::keyClick(keyboard(form), code, modifiers);
+    // A letter with Shift is a capital, as a keyboard types it.
+    const char letter = code == Qt::Key_A ? (modifiers & Qt::ShiftModifier ? 'A' : 'a') : 0;
+    keyClick(keyboard(form), letter, code, modifiers);
     return true;
 }
 
@@ -120,16 +141,32 @@ bool act(Form1& form, const QString& verb, const QStringList& words, const QStri
         return press(form, words.value(1));
     } else if (verb == QLatin1String("type")) {
         for (const QChar c : rest)
-            QTest::keyClick(keyboard(form), c.toLatin1());
+            keyClick(keyboard(form), c.toLatin1(), Qt::Key_unknown, {});
+    } else if (verb == QLatin1String("pause")) {
+        // Longer than the lists' keyboard search waits for the next key of one text.
+        QApplication::setKeyboardInputInterval(0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        paused = true;
     } else if (verb == QLatin1String("paste")) {
         QApplication::clipboard()->setText(rest);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
     } else if (verb == QLatin1String("click")) {
+        // A text field is clicked after its text, where the text cursor then stands whatever
+        // the font.
         QWidget* target = control(form, words.value(1));
-        QTest::mouseClick(target, Qt::LeftButton, {}, target->rect().center());
+        QPoint at = target->rect().center();
+        if (qobject_cast<QLineEdit*>(target))
+            at.setX(target->width() - 4);
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
     } else if (verb == QLatin1String("arrow")) {
         auto* list = child<QComboBox>(form, words.value(1).toLatin1().constData());
-        QTest::mouseClick(list, Qt::LeftButton, {}, arrowOf(list));
+        // Where a list is open, its popup takes the press, wherever it is, as it takes a
+        // person's: it closes.
+        if (QWidget* popup = QApplication::activePopupWidget())
+            QTest::mouseClick(popup, Qt::LeftButton, {},
+                              popup->mapFromGlobal(list->mapToGlobal(arrowOf(list))));
+        else
+            QTest::mouseClick(list, Qt::LeftButton, {}, arrowOf(list));
     } else if (verb == QLatin1String("item")) {
         QComboBox* list = openList(form);
         const QModelIndex index = list->model()->index(list->findText(words.value(2)), 0);
@@ -152,6 +189,19 @@ bool act(Form1& form, const QString& verb, const QStringList& words, const QStri
 
 } // namespace
 
+bool playAct(Form1& window, const QString& line, ActsPlayed& played) {
+    const QStringList words = line.split(QLatin1Char(' '));
+    if (!act(window, words[0], words, line.section(QLatin1Char(' '), 1))) {
+        played.failures.push_back(line.toStdString() + ": no such act or key");
+        return false;
+    }
+    const QMap<QString, QString> now = actsState(window);
+    played.record.push_back(line.toStdString());
+    played.record.push_back(shown(window) + "|" + now["focus"].toStdString() + "|" +
+                            now["open"].toStdString() + "|" + now["highlight"].toStdString());
+    return true;
+}
+
 ActsPlayed playActs(Form1& window, const QString& acts) {
     ActsPlayed played;
     QApplication::setDoubleClickInterval(0);
@@ -161,9 +211,8 @@ ActsPlayed playActs(Form1& window, const QString& acts) {
         if (line.isEmpty())
             continue;
         const QStringList words = line.split(QLatin1Char(' '));
-        const QString rest = line.section(QLatin1Char(' '), 1);
         if (words[0] == QLatin1String("expect")) {
-            const QMap<QString, QString> now = state(window);
+            const QMap<QString, QString> now = actsState(window);
             for (const QString& pair : words.mid(1)) {
                 const QString name = pair.section(QLatin1Char('='), 0, 0);
                 const QString want = pair.section(QLatin1Char('='), 1);
@@ -173,14 +222,7 @@ ActsPlayed playActs(Form1& window, const QString& acts) {
             }
             continue;
         }
-        if (!act(window, words[0], words, rest)) {
-            played.failures.push_back(line.toStdString() + ": no such act or key");
-            continue;
-        }
-        const QMap<QString, QString> now = state(window);
-        played.record.push_back(line.toStdString());
-        played.record.push_back(shown(window) + "|" + now["focus"].toStdString() + "|" +
-                                now["open"].toStdString() + "|" + now["highlight"].toStdString());
+        playAct(window, line, played);
     }
     return played;
 }

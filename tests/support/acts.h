@@ -13,6 +13,7 @@
 //   arrow LIST           a click on a list's arrow
 //   item LIST TEXT       a click on the item of the open list with that text
 //   wheel LIST up|down   the mouse wheel turned over a list
+//   pause                a wait longer than the lists' keyboard search waits for a next key
 //   expect NAME=TEXT ... what the window must show after the act before it; besides the
 //                        controls' names, "selected" (the selected option's index), "focus"
 //                        (the control with the focus, or -), "open"
@@ -21,6 +22,7 @@
 // Blank lines and lines from "#" on are passed over. An act or key not named here fails the
 // session, as an expect that does not hold does.
 
+#include <QMap>
 #include <QString>
 #include <string>
 #include <vector>
@@ -38,3 +40,17 @@ struct ActsPlayed {
 
 // Plays the acts on the window, which must be shown and active.
 ActsPlayed playActs(Form1& window, const QString& acts);
+
+// Plays one act (no expect) and writes it down with what the window then shows; false, and a
+// failure, for an act or key the language does not name.
+bool playAct(Form1& window, const QString& line, ActsPlayed& played);
+
+// What the window shows now, by the names an expect takes.
+QMap<QString, QString> actsState(Form1& window);
+
+// A session of acts made up as it goes: from a seed, count acts, each chosen among those the
+// language has for what the window then shows (keys with every modifier, typing, pauses, clicks
+// on every control, caption, unit and result, the lists' arrows and items, the wheel), and
+// played. The same seed makes the same session. Left out are the acts that end the program or
+// that a browser takes for itself (generate.cpp).
+ActsPlayed playGenerated(Form1& window, unsigned seed, int count);

@@ -133,11 +133,11 @@ export function keep(name, data) {
 
 // What the window shows, as the desktop's recorded sessions write it: the fields, the results,
 // the options' captions and the index of the selected one, joined by "|".
+export const STATE = ["Combo1", "Combo2", "Combo3", "Text2", "Label40", "Label37", "Label8",
+                      "Label1", "Label11", "Label35", "Label26", "Label18", "Label31", "Label14",
+                      "Label19", "Label21", "Option1(0)", "Option1(1)", "Option1(2)", "selected"];
 export async function snapshot(page) {
-  const names = ["Combo1", "Combo2", "Combo3", "Text2", "Label40", "Label37", "Label8", "Label1",
-                 "Label11", "Label35", "Label26", "Label18", "Label31", "Label14", "Label19",
-                 "Label21", "Option1(0)", "Option1(1)", "Option1(2)", "selected"];
-  return "= " + (await shown(page, names)).join("|");
+  return "= " + (await shown(page, STATE)).join("|");
 }
 
 // What the page shows as a session of acts writes it down (tests/support/acts.h): the snapshot,
@@ -189,12 +189,32 @@ export async function act(page, line) {
     case "type":
       await page.keyboard.type(rest);
       break;
+    case "pause":
+      // Longer than the lists' keyboard search waits for the next key of one text.
+      await new Promise((resolve) => setTimeout(resolve, 450));
+      break;
     case "paste":
       for (const c of rest) await page.keyboard.sendCharacter(c);
       break;
-    case "click":
-      await (await element(target)).click();
+    case "click": {
+      // A text field is clicked after its text (before a list's arrow), where the text cursor
+      // then stands whatever the font.
+      const node = await element(target);
+      const field = await node.evaluate((e) => e.tagName === "INPUT" && e.type === "text");
+      if (!field) await node.click();
+      else {
+        // The rightmost point of the field that nothing stands over (a list's arrow does).
+        const [x, y] = await node.evaluate((e) => {
+          const box = e.getBoundingClientRect();
+          const y = box.top + box.height / 2;
+          let x = box.right - 4;
+          while (x > box.left && document.elementFromPoint(x, y) !== e) x--;
+          return [x - 3, y];
+        });
+        await page.mouse.click(x, y);
+      }
       break;
+    }
     case "arrow":
       await (await page.evaluateHandle((id) => document.getElementById(id).nextSibling, target)).click();
       break;

@@ -11,8 +11,8 @@ import { after, before, describe, test } from "node:test";
 import { pathToFileURL } from "node:url";
 import { existsSync, readFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
-import { FACTS, PAGE, act, click, keep, load, open, pick, press, reload, replay, shown, snapshot,
-         state } from "./browser.mjs";
+import { FACTS, PAGE, STATE, act, click, keep, load, open, pick, press, reload, replay, shown,
+         snapshot, state } from "./browser.mjs";
 
 const INPUTS = ["Combo1", "Combo2", "Text2", "Combo3"];
 // The sessions of acts, which the desktop plays and records (tests/sessions).
@@ -25,7 +25,7 @@ const ROAD = ["Text2", "Label40", "Label37", "Label8", "Label1", "Label35", "Lab
               "Label31", "Label26", "selected", "Combo3", "Label19", "Label14", "Label21"];
 
 for (const name of ["chromium", "firefox"]) {
-  describe(name, { timeout: 240000 }, () => {
+  describe(name, { timeout: 720000 }, () => {
     let session;
     before(async () => { session = await open(name); });
     after(async () => {
@@ -95,6 +95,20 @@ for (const name of ["chromium", "firefox"]) {
       }
       assert.deepEqual(order, ["Text2", "Option1_1", "Command1", "Command3", "Combo1", "Combo2",
                                "Combo3"]);
+      // Beyond either end the page hands the focus to what stands after and before it.
+      await page.evaluate(() => {
+        for (const [id, where] of [["before", "afterbegin"], ["after", "beforeend"]]) {
+          const other = document.createElement("button");
+          other.id = id;
+          document.body.insertAdjacentElement(where, other);
+        }
+      });
+      await page.keyboard.press("Tab");
+      const beyond = [await page.evaluate(() => document.activeElement.id)];
+      await page.focus("#Text2");
+      await press(page, ["shift+Tab"]);
+      beyond.push(await page.evaluate(() => document.activeElement.id));
+      assert.deepEqual(beyond, ["after", "before"]);
     });
 
     test("Hesapla on empty inputs", async () => {
@@ -120,18 +134,12 @@ for (const name of ["chromium", "firefox"]) {
       assert.ok(emptied || page.isClosed() || !(await session.browser.pages()).includes(page));
     });
 
-    test("the desktop's recorded sessions replay act by act with the same outcome", async (t) => {
-      const folder = process.env.FANSEL_REPLAYS;
-      if (!folder)
-        return t.skip("no recorded sessions named: ./tools/test records them on the desktop first");
-      assert.ok(existsSync(folder), `the recorded sessions are missing: ${folder}`);
+    // Replays recorded sessions (files of a folder, relative names) act by act; a difference
+    // fails, and a session of acts is kept of it up to the act that differs.
+    async function replayAll(folder, recorded) {
       const { page } = session;
-      // Every session of acts has its recording, and the fuzz corpus's sessions are there.
-      const recorded = readdirSync(folder);
-      for (const acts of readdirSync(SESSIONS).filter((f) => f.endsWith(".session")))
-        assert.ok(recorded.includes(acts), `no recording of ${acts} in ${folder}`);
-      assert.ok(recorded.some((f) => !f.endsWith(".session")), `no fuzz session in ${folder}`);
       let acts = 0;
+      const start = Date.now();
       for (const file of recorded) {
         await fresh();
         const lines = readFileSync(join(folder, file), "utf8").split("\n").filter((l) => l);
@@ -146,14 +154,53 @@ for (const name of ["chromium", "firefox"]) {
           } catch (error) {
             assert.fail(`${after}: the page no longer answers (${error.message.split("\n")[0]})`);
           }
+          if (now !== lines[i + 1] && ofActs) {
+            const names = [...STATE, "focus", "open", "highlight"];
+            const [want, got] = [lines[i + 1], now].map((l) => l.slice(2).split("|"));
+            const differs = names.map((n, k) => (want[k] !== got[k] ? `${n}=${want[k]}` : ""))
+              .filter((p) => p);
+            const kept = keep(`${name}-${file.replace("/", "-")}`,
+                              `# ${file}: the page showed otherwise after the last act\n` +
+                              lines.filter((_, k) => k % 2 === 0 && k <= i).join("\n") +
+                              `\nexpect ${differs.join(" ")}\n`);
+            assert.fail(`${after}: the page shows ${now}, the window ${lines[i + 1]} (as a ` +
+                        `session: ${kept})`);
+          }
           assert.equal(now, lines[i + 1], after);
           acts++;
         }
       }
-      console.log(`${name}: ${recorded.length} recorded sessions, ${acts} acts replayed`);
+      return `${recorded.length} sessions, ${acts} acts replayed in ` +
+             `${((Date.now() - start) / 1000).toFixed(0)} s`;
+    }
+
+    test("the desktop's recorded sessions replay act by act with the same outcome", async (t) => {
+      const folder = process.env.FANSEL_REPLAYS;
+      if (!folder)
+        return t.skip("no recorded sessions named: ./tools/test records them on the desktop first");
+      assert.ok(existsSync(folder), `the recorded sessions are missing: ${folder}`);
+      // Every session of acts has its recording, and the fuzz corpus's sessions are there.
+      const recorded = readdirSync(folder).filter((f) => f !== "generated");
+      for (const acts of readdirSync(SESSIONS).filter((f) => f.endsWith(".session")))
+        assert.ok(recorded.includes(acts), `no recording of ${acts} in ${folder}`);
+      assert.ok(recorded.some((f) => !f.endsWith(".session")), `no fuzz session in ${folder}`);
+      console.log(`${name}, recorded: ${await replayAll(folder, recorded)}`);
       // An act or a key the language does not name fails, as on the desktop.
       for (const unknown of ["kye Down", "key F13"])
-        await assert.rejects(act(page, unknown), /no such/, unknown);
+        await assert.rejects(act(session.page, unknown), /no such/, unknown);
+    });
+
+    test("the sessions generated from seeds replay act by act with the same outcome", async (t) => {
+      const folder = process.env.FANSEL_REPLAYS;
+      if (!folder)
+        return t.skip("no recorded sessions named: ./tools/test records them on the desktop first");
+      if (process.env.FANSEL_NO_GENERATED)
+        return t.skip(process.env.FANSEL_NO_GENERATED);
+      const generated = join(folder, "generated");
+      assert.ok(existsSync(generated), `no generated sessions in ${generated}`);
+      const recorded = readdirSync(generated);
+      assert.ok(recorded.length > 0, `no generated sessions in ${generated}`);
+      console.log(`${name}, generated: ${await replayAll(generated, recorded)}`);
     });
 
     if (name === "chromium") {

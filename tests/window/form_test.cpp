@@ -195,6 +195,15 @@ TEST(Window, CarriesItsFourTooltips) {
     EXPECT_EQ(tooltips, 4);
 }
 
+TEST(Window, TabGoesRoundBeyondEitherEndOfTheOrder) {
+    Person person;
+    person.list("Combo3")->setFocus();
+    person.pressKey(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(person.textBox()->hasFocus());
+    person.pressKey(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_TRUE(person.list("Combo3")->hasFocus());
+}
+
 TEST(Exit, TheExitButtonEndsTheEventLoopWithStatusZero) {
     Person person;
     person.textBox()->setText("6000");
