@@ -78,9 +78,13 @@ constexpr std::array<std::string_view, 3> kEvents{"Load", "Pick", "Click"};
 
 std::string describe() {
     std::string json = "{\"controls\":[";
-    for (const form::Control& c : form::controls()) {
-        if (c.id != form::Id::Label7)
+    // A comma before every element of a list but its first.
+    const auto comma = [&json](char open) {
+        if (json.back() != open)
             json += ',';
+    };
+    for (const form::Control& c : form::controls()) {
+        comma('[');
         json += "{\"id\":" + std::to_string(number(c.id)) +
                 ",\"name\":" + jsonString(form::nameOf(c.id)) +
                 ",\"index\":" + std::to_string(form::optionIndex(c.id)) +
@@ -106,11 +110,12 @@ std::string describe() {
             ",\"selected\":" + std::to_string(w.optionSelectedAtStart) +
             ",\"none\":" + std::to_string(number(form::Id::None)) +
             ",\"optionGroup\":" + std::to_string(number(form::Id::Option1)) + ",\"wiring\":[";
-    for (const form::Wire& wire : form::wiring())
-        json += std::string(wire.control == form::Id::Form1 ? "" : ",") +
-                "{\"control\":" + std::to_string(number(wire.control)) +
+    for (const form::Wire& wire : form::wiring()) {
+        comma('[');
+        json += "{\"control\":" + std::to_string(number(wire.control)) +
                 ",\"event\":" + jsonString(kEvents[static_cast<std::size_t>(wire.event)]) +
                 ",\"handler\":" + std::to_string(static_cast<int>(wire.handler)) + "}";
+    }
     return json + "]}";
 }
 

@@ -152,14 +152,20 @@ class Planted(unittest.TestCase):
         self.assertEqual(self.wine.run("wineboot", "--restart"), 0)
         self.assertFalse(os.path.exists(os.path.join(folder, "fan-selection.exe")))
         self.assertUsersFilesWhole("uninstall")
-        # An install does not write through it: it removes the link, or, where it cannot (Wine
-        # cannot remove a symbolic link as a folder), ends with status 6 having written nothing.
+        # An install does not write through it. Wine cannot remove a symbolic link to a folder
+        # as a folder, so here the install takes the road where the link cannot be removed: it
+        # ends with status 6, having written nothing through it, and the link stays.
         status = self.wine.run("wine", self.installer, "/S")
-        self.assertIn(status, (0, 6))
-        self.assertEqual(os.path.islink(os.path.join(folder, "platforms")), status == 6)
+        print(f"\ninstall over a link in the program's folder: status {status}", file=sys.stderr)
+        self.assertEqual(status, 6)
+        self.assertTrue(os.path.islink(os.path.join(folder, "platforms")))
+        self.assertEqual(sorted(os.listdir(self.mine)), ["mine.txt", "qwindows.dll"])
         self.assertUsersFilesWhole("install beside a link")
-        if status == 0:
-            self.assertEqual(self.wine.run("wine", os.path.join(folder, "uninstall.exe"), "/S"), 0)
+
+    def test_4_a_link_removed_and_the_install_goes_on(self):
+        self.skipTest("unprovable under Wine, which cannot remove a symbolic link to a folder as "
+                      "Windows removes a junction: the road where the installer removes a planted "
+                      "link and installs is proven only by reading it")
 
 
 if __name__ == "__main__":

@@ -268,7 +268,7 @@ class UnderWine(unittest.TestCase):
                                         if f != "user.reg"), [])
                 # An earlier per-user install, upgraded with no switch: one install, for the
                 # user, with no file of the earlier one left.
-                self.assertEqual(self.by("standard user", older, "/S"), 0)
+                self.assertEqual(self.by("standard user", older, "/S", "/CurrentUser"), 0)
                 self.assertEqual(self.entry("HKCU", "DisplayVersion"), "0.9.0")
                 self.assertEqual(self.by(who, self.installer, "/S"), 0)
                 self.assertEqual(self.listing(folder), INSTALLED)
