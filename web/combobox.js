@@ -5,14 +5,13 @@
 // one in the open list, or an arrow key (or Page Up and Down) in the closed field, which moves to
 // the next or previous item; typing and Enter in the closed field pick nothing. Alt+Down opens
 // the list and, open, closes it again with no pick, as Escape does; F4 does both (closing, with
-// any modifier). In the open
-// list the arrows (Alt+Up too) and Page Up and Down (by nine) move the highlight, Home and End
-// go to its ends, and typing moves it to the first item that begins with what was typed (the
-// keys of one quick run count as one text); every other key is the open list's too and does
-// nothing (Backspace leaves the field, Tab the focus), but for the browser's own with Ctrl. The
-// list keeps the index of the item its field last showed, which the arrows move from; a text
-// typed that is an item's becomes that index when the field is left or Enter pressed in it, with
-// no pick.
+// any modifier). In the open list the arrows (Alt+Up too) and Page Up and Down (by nine) move the
+// highlight, Home and End go to its ends, and typing moves it to the first item that begins with
+// what was typed (the keys of one quick run count as one text); every other key is the open
+// list's too and does nothing (Backspace leaves the field, Tab the focus), but for the browser's
+// own with Ctrl. The list keeps the index of the item its field last showed, which the arrows
+// move from; a text typed that is an item's becomes that index when the field is left or Enter
+// pressed in it, with no pick.
 "use strict";
 
 // Keys that the window's text fields answer otherwise than a browser's: the arrows up and down
