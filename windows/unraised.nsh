@@ -107,6 +107,7 @@ FunctionEnd
 !macroend
 
 
+; The licence and the page that asks for whom: answered already in the run that handed on.
 Function SkipWhenHandedOn
     Call HandedOn
     Pop $0
