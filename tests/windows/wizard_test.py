@@ -37,6 +37,13 @@ class Wizard(unittest.TestCase):
         shown = self.xdotool("search", "--onlyvisible", "--name", TITLE)
         return shown[0] if shown else None
 
+    def drawn(self, settle=True):
+        """The wizard's pixels: once they have stopped changing, or as they are now."""
+        size = self.wine.window_size()
+        picture, origin = (self.wine.settled() if settle else
+                           (self.wine.screenshot(), self.wine.window_origin(None)))
+        return picture.rows(origin, size)
+
     def press(self, window, *keys):
         self.xdotool("windowfocus", "--sync", window)
         self.xdotool("key", "--delay", "300", *keys)
@@ -49,8 +56,13 @@ class Wizard(unittest.TestCase):
                                       stdin=subprocess.DEVNULL, stdout=log, stderr=log)
         try:
             raised = wait_until(self.wizard, 60, "the wizard showing")
-            # The licence accepted; on the page that asks for whom, the second option; "Kur".
+            # The licence accepted; on the page that asks for whom, once it shows, the second
+            # option; "Kur".
+            self.wine.window = raised
+            licence = self.drawn()
             self.press(raised, "Return")
+            wait_until(lambda: self.drawn(settle=False) != licence, 60, "the next page")
+            self.drawn()
             self.press(raised, "Tab", "Tab", "Down", "Return")
             # A window of the run with the user's own rights installs, then offers "Kapat".
             handed_on = wait_until(lambda: (self.wizard() or raised) != raised and self.wizard(),
