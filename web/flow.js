@@ -106,10 +106,12 @@ var Flow = (function () {
       const next = at + step;
       if (at < 0 || next < 0 || next >= stops.length) return;
       e.preventDefault();
-      // A text field comes with its text selected, as when the browser or the window tabs in.
+      // A text field comes with its text selected, as when the browser or the window tabs in;
+      // selected before the focus comes, so that a screen reader hears it with the field.
       const target = stops[next].at();
+      if (target.tagName === "INPUT" && target.type === "text")
+        target.setSelectionRange(0, target.value.length);
       target.focus();
-      if (target.tagName === "INPUT" && target.type === "text") target.select();
     });
   }
 

@@ -246,6 +246,10 @@ class Heard(DesktopTest):
         self.assertTrue(said.endswith(f"Soğutma Havası İhtiyacı entry {air} {AIR_UNIT}"), said)
         for what, wanted in tour:
             said = self.keys("Tab", until=self.says(*wanted), what="Tab to " + what)
+            # A list's text is selected as the focus comes into it by Tab, as in a browser's
+            # own text field and the window's; Chromium has Orca say the selection first.
+            if said and words(said[:1]) in (power, rating, motor):
+                said = said[1:]
             self.assertEqual(words(said), " ".join(wanted))
 
     def test_6_browse_mode_reads_the_windows_rows(self):
