@@ -109,7 +109,7 @@ var Flow = (function () {
       // A text field comes with its text selected, as when the browser or the window tabs in;
       // selected before the focus comes, so that a screen reader hears it with the field.
       const target = stops[next].at();
-      if (target.tagName === "INPUT" && target.type === "text")
+      if (target.tagName === "INPUT" && target.type === "text" && target.value)
         target.setSelectionRange(0, target.value.length);
       target.focus();
     });
