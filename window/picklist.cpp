@@ -33,7 +33,19 @@ bool PickList::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
         pickUnderWay_ = true;
     } else if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        // F4 (with any modifier), Alt+Down and Escape close the open list with no pick. Qt
+        // itself differs here by version: from 6.8 on, F4 and Alt+Down also select the
+        // highlighted item, which would show an item no pick ran for.
+        const bool closes = key == Qt::Key_F4 ||
+                            (key == Qt::Key_Down && (press->modifiers() & Qt::AltModifier)) ||
+                            (key == Qt::Key_Escape && press->modifiers() == Qt::NoModifier);
+        if (closes) {
+            pickUnderWay_ = false;
+            hidePopup();
+            return true;
+        }
         pickUnderWay_ = key == Qt::Key_Return || key == Qt::Key_Enter;
     }
     return QComboBox::eventFilter(watched, event);
