@@ -174,6 +174,17 @@ class Heard(DesktopTest):
         return said
 
     @staticmethod
+    def whole():
+        """A reading that names a control's role and then says nothing more over a few waits."""
+        seen = []
+
+        def whole(said):
+            seen.append(len(said))
+            return re.search(r"button|combo box", words(said)) and seen[-4:] == [len(said)] * 4
+
+        return whole
+
+    @staticmethod
     def says(*parts):
         return lambda said: " ".join(parts) in words(said)
 
@@ -300,11 +311,13 @@ class Heard(DesktopTest):
 
     def test_7_the_exit_button(self):
         # Back through the tab order to Çıkış, from wherever reading the page left the focus.
+        # Chromium's reading of a field can come in parts (its selected text, then the field):
+        # each press waits for a whole reading, so that none is taken for the next press's.
         for _ in range(7):
-            said = self.keys("shift+Tab", what="Shift+Tab", until=lambda said: said)
-            if words(said) == " ".join(button("Çıkış")):
+            said = self.keys("shift+Tab", what="Shift+Tab", until=self.whole())
+            if words(said).endswith(" ".join(button("Çıkış"))):
                 break
-        self.assertEqual(words(said), " ".join(button("Çıkış")))
+        self.assertTrue(words(said).endswith(" ".join(button("Çıkış"))), said)
         # The page ends itself, and its window goes (each browser lets a page close the window
         # it was opened in), and with it the browser: Orca says nothing more of it.
         said = self.keys("space", what="the page ended",
