@@ -17,9 +17,14 @@
 // Keys that the window's text fields answer otherwise than a browser's: the arrows up and down
 // and Page Up and Down (the lists' fields pick with them, unmodified), and Home and End with
 // Ctrl, move nothing; Left or Right where text is selected moves the text cursor from where it
-// stands, one letter, and the selection goes. True where the key is done with.
+// stands, one letter, and the selection goes; Shift+Delete cuts, as in Chromium and Firefox
+// (WebKitGTK would type a character of its own). True where the key is done with.
 function still(e) {
   const field = e.target;
+  if (e.key === "Delete" && e.shiftKey && !e.ctrlKey && !e.altKey && !e.metaKey) {
+    if (field.selectionStart !== field.selectionEnd) document.execCommand("cut");
+    return true;
+  }
   if ((e.key === "ArrowLeft" || e.key === "ArrowRight") && !e.shiftKey && !e.ctrlKey &&
       !e.altKey && field.selectionStart !== field.selectionEnd) {
     const from = field.selectionDirection === "backward" ? field.selectionStart : field.selectionEnd;
@@ -161,7 +166,8 @@ function ComboBox(form, c, { place, px, name, pick: picked }) {
         if (list.active >= 0) pickFromList(list.active);
       } else if (e.key.length === 1 && !e.ctrlKey && !e.altKey && !e.metaKey) {
         search(e.key, e.timeStamp);
-      } else if ((e.ctrlKey || e.metaKey) && /^(Tab|PageUp|PageDown|F4|[a-z])$/.test(e.key)) {
+      } else if ((e.ctrlKey || e.metaKey) && (/^(Tab|PageUp|PageDown|F4|[a-z])$/.test(e.key) ||
+                                               e.code === "Tab")) {
         return; // the browser's own
       }
       e.preventDefault();

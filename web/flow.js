@@ -100,7 +100,9 @@ var Flow = (function () {
       if (e.defaultPrevented || e.metaKey) return;
       const focused = document.activeElement;
       const arrow = focused && focused.tagName === "BUTTON" ? arrows[e.key] : undefined;
-      if ((e.key !== "Tab" || e.ctrlKey || e.altKey) && !arrow) return;
+      // WebKitGTK names Shift+Tab "Unidentified"; its code is still Tab's.
+      const tab = e.key === "Tab" || e.code === "Tab";
+      if ((!tab || e.ctrlKey || e.altKey) && !arrow) return;
       const at = stops.findIndex((stop) => stop.has(document.activeElement));
       const step = arrow !== undefined ? arrow : e.shiftKey ? -1 : 1;
       const next = at + step;

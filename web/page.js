@@ -149,10 +149,11 @@ var Page = (function () {
           });
           // The arrows, with any modifier, go to the option beside and select it, as the
           // window's do: Left and Right stop at the group's ends, and Up and Down, with no option
-          // above or below, do nothing.
+          // above or below, do nothing (with Alt too: WebKit would move on). Alt+Left and
+          // Alt+Right are the browser's.
           node.addEventListener("keydown", (e) => {
             const step = { ArrowLeft: -1, ArrowRight: 1, ArrowUp: 0, ArrowDown: 0 }[e.key];
-            if (step === undefined || e.altKey) return;
+            if (step === undefined || (e.altKey && step)) return;
             e.preventDefault();
             const beside = radios[c.index + step];
             if (step && beside) {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // The page in a real browser, Debian's Chromium or Firefox, headless, driven through its own
-// automation protocol (puppeteer-core: the DevTools protocol, WebDriver BiDi) with real mouse
-// and key events; and the facts every language's tests share (tests/support/facts.txt).
+// automation protocol (puppeteer-core: the DevTools protocol, WebDriver BiDi), or WebKitGTK
+// through WebDriver classic (webkit.mjs), with real mouse and key events; and the facts every
+// language's tests share (tests/support/facts.txt).
 
 import { mkdirSync, readFileSync, writeFileSync } from "node:fs";
 import { dirname, join } from "node:path";
 import { fileURLToPath, pathToFileURL } from "node:url";
 import puppeteer from "puppeteer-core";
+import { openWebKit } from "./webkit.mjs";
 
 const here = dirname(fileURLToPath(import.meta.url));
 
@@ -47,6 +49,12 @@ const BROWSERS = {
 // Firefox, its touch events and a coarse pointer); prefs are Firefox's own settings; url is where
 // the page is served from.
 export async function open(name, { zoom = 1, phone = null, prefs = {}, url = null } = {}) {
+  if (name === "webkit") {
+    // What the page asked for is its own record's; its errors, WebDriver classic cannot see.
+    const { browser, page } = await openWebKit({ scale: zoom });
+    await load(page, url);
+    return { browser, page, requests: page.requests, problems: [] };
+  }
   const settings = BROWSERS[name];
   const touch = phone && name === "firefox"
     ? { "dom.w3c_touch_events.enabled": 1, "ui.primaryPointerCapabilities": 1,
