@@ -143,9 +143,10 @@ for (const name of ["chromium", "firefox", "webkit"]) {
       const { page } = session;
       let acts = 0;
       const start = Date.now();
-      // WebKit's web process may crash under WebDriver: a session it crashed in is played
-      // again in a new browser, and the crashes are told.
-      let crashes = 0;
+      // Under WebDriver, WebKit's web process may crash, or a page loaded again may not build
+      // itself (seldom, and not understood; docs/browser.md): such a session is played again in
+      // a new browser, and how often is told.
+      const again = { crashed: 0, unbuilt: 0 };
       for (const file of recorded) {
         for (let tries = 0; ; tries++) {
           const crashed = page.crashed?.() ?? 0;
@@ -153,14 +154,17 @@ for (const name of ["chromium", "firefox", "webkit"]) {
             acts += await replayOne(folder, file);
             break;
           } catch (error) {
-            if (tries > 1 || (page.crashed?.() ?? 0) === crashed) throw error;
-            crashes++;
+            const unbuilt = error.unbuilt === true;
+            if (!page.recover || tries > 1 || (!unbuilt && page.crashed() === crashed))
+              throw error;
+            again[unbuilt ? "unbuilt" : "crashed"]++;
             await page.recover();
           }
         }
       }
-      const crashed = crashes ? `; the web process crashed in ${crashes} of them, each played ` +
-        "again in a new browser" : "";
+      const crashed = again.crashed + again.unbuilt ? `; played again in a new browser: ` +
+        `${again.crashed} where the web process crashed, ${again.unbuilt} where the page loaded ` +
+        "again did not build itself" : "";
       return `${recorded.length} sessions, ${acts} acts replayed in ` +
              `${((Date.now() - start) / 1000).toFixed(0)} s${crashed}`;
     }
@@ -169,7 +173,9 @@ for (const name of ["chromium", "firefox", "webkit"]) {
     async function replayOne(folder, file) {
       const { page } = session;
       let acts = 0;
-      await fresh();
+      await fresh().catch((error) => {
+        throw Object.assign(error, { unbuilt: /Combo3-items/.test(error.message) });
+      });
       const lines = readFileSync(join(folder, file), "utf8").split("\n").filter((l) => l);
       const ofActs = file.endsWith(".session");
       for (let i = 0; i < lines.length; i += 2) {
