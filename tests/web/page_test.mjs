@@ -154,9 +154,10 @@ for (const name of ["chromium", "firefox", "webkit"]) {
             acts += await replayOne(folder, file);
             break;
           } catch (error) {
+            // The crash is said by the browser, at times only after WebDriver has lost it.
             const unbuilt = error.unbuilt === true;
-            if (!page.recover || tries > 1 || (!unbuilt && page.crashed() === crashed))
-              throw error;
+            const gone = /invalid session id/.test(error.message) || page.crashed?.() !== crashed;
+            if (!page.recover || tries > 4 || !(unbuilt || gone)) throw error;
             again[unbuilt ? "unbuilt" : "crashed"]++;
             await page.recover();
           }
