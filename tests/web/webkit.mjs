@@ -4,7 +4,7 @@
 // the part of puppeteer's page that the tests use, with real key, pointer and wheel actions.
 // Every process it starts it ends, by its id.
 
-import { spawn } from "node:child_process";
+import { execFileSync, spawn } from "node:child_process";
 import { existsSync, readdirSync } from "node:fs";
 import { createServer } from "node:net";
 import { basename, dirname } from "node:path";
@@ -99,8 +99,15 @@ export async function openWebKit({ width = 600, height = 400, scale = 1 } = {}) 
     await end(display);
     throw new Error(`${error.message}\n${said}`);
   }
+  // With no window manager on the display, the browser's window gets the keyboard focus from
+  // xdotool, as a desktop gives it to the window opened last: without it some WebKitGTK
+  // releases give the page no focus and blur events.
+  const focus = () => execFileSync("xdotool", ["search", "--sync", "--onlyvisible", "--class",
+                                                "MiniBrowser", "windowfocus", "--sync"],
+                                   { env, timeout: 20000, stdio: "ignore" });
   const page = new WebKitPage(call, `/session/${created.sessionId}`);
   await page.setViewport({ width, height });
+  focus();
   // Under WebDriver, WebKitGTK's web process now and then crashes soon after a load (a browser
   // left to load the page again by itself does not). How often it did; and the page where it
   // was, loaded again in a new browser.
@@ -109,6 +116,7 @@ export async function openWebKit({ width = 600, height = 400, scale = 1 } = {}) 
     await call("DELETE", page.at).catch(() => {});
     page.at = `/session/${(await session()).sessionId}`;
     await page.setViewport({ width, height });
+    focus();
     await page.goto(page.url);
   };
   const browser = {
