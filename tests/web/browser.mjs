@@ -87,10 +87,19 @@ export async function load(page, url = null) {
   await page.goto(url ?? pathToFileURL(PAGE).href);
   await ready(page);
 }
-// Reloads the page and waits until it is ready again.
+// Reloads the page and waits until it is ready again. In WebKit under WebDriver a page loaded
+// again seldom does not build itself (docs/browser.md): it is loaded in a new browser, and counted.
 export async function reload(page) {
   await page.reload();
-  await ready(page);
+  try {
+    await ready(page);
+  } catch (error) {
+    if (!page.recover) throw error;
+    page.unbuilt = (page.unbuilt ?? 0) + 1;
+    await page.recover();
+    await page.reload();
+    await ready(page);
+  }
 }
 export async function ready(page) {
   await page.waitForFunction(() => document.querySelectorAll("#Combo3-items li").length === 10,
