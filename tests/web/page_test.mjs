@@ -143,10 +143,11 @@ for (const name of ["chromium", "firefox", "webkit"]) {
       const { page } = session;
       let acts = 0;
       const start = Date.now();
-      // Under WebDriver, WebKit's web process may crash, or a page loaded again may not build
-      // itself (seldom, and not understood; docs/browser.md): such a session is played again in
-      // a new browser, and how often is told.
-      const again = { crashed: 0, unbuilt: -(page.unbuilt ?? 0) };
+      // Under WebDriver, WebKit's web process may crash (docs/browser.md): a session it was lost
+      // in is played again in a new browser (a page that did not build itself is loaded again
+      // by reload), and how often each happened is told.
+      const unbuilt = page.unbuilt ?? 0;
+      let crashes = 0;
       for (const file of recorded) {
         for (let tries = 0; ; tries++) {
           const crashed = page.crashed?.() ?? 0;
@@ -155,29 +156,25 @@ for (const name of ["chromium", "firefox", "webkit"]) {
             break;
           } catch (error) {
             // The crash is said by the browser, at times only after WebDriver has lost it.
-            const unbuilt = error.unbuilt === true;
             const gone = /invalid session id/.test(error.message) || page.crashed?.() !== crashed;
-            if (!page.recover || tries > 4 || !(unbuilt || gone)) throw error;
-            again[unbuilt ? "unbuilt" : "crashed"]++;
+            if (!page.recover || tries > 4 || !gone) throw error;
+            crashes++;
             await page.recover();
           }
         }
       }
-      again.unbuilt += page.unbuilt ?? 0;
-      const crashed = again.crashed + again.unbuilt ? `; played again in a new browser: ` +
-        `${again.crashed} where the web process crashed, ${again.unbuilt} where the page loaded ` +
-        "again did not build itself" : "";
+      const reloaded = (page.unbuilt ?? 0) - unbuilt;
+      const again = crashes + reloaded ? `; played again in a new browser: ${crashes} where the ` +
+        `web process crashed, ${reloaded} where the page loaded again did not build itself` : "";
       return `${recorded.length} sessions, ${acts} acts replayed in ` +
-             `${((Date.now() - start) / 1000).toFixed(0)} s${crashed}`;
+             `${((Date.now() - start) / 1000).toFixed(0)} s${again}`;
     }
 
     // Replays one recorded session; how many acts it had.
     async function replayOne(folder, file) {
       const { page } = session;
       let acts = 0;
-      await fresh().catch((error) => {
-        throw Object.assign(error, { unbuilt: /Combo3-items/.test(error.message) });
-      });
+      await fresh();
       const lines = readFileSync(join(folder, file), "utf8").split("\n").filter((l) => l);
       const ofActs = file.endsWith(".session");
       for (let i = 0; i < lines.length; i += 2) {
