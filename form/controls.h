@@ -36,7 +36,7 @@ int optionIndex(Id id) noexcept;
 // What a handler does to the window, and no more.
 class Controls {
 public:
-    // The text a control shows: a list's or the text box's field, a label's caption.
+    // The text a control shows: a list's or the text box's field, a label's or an option's caption.
     virtual std::string text(Id control) const = 0;
     // Sets it, as code does: no handler runs for it.
     virtual void setText(Id control, std::string_view text) = 0;

@@ -223,6 +223,8 @@ std::string Form1::text(Id control) const {
         return utf8(list->currentText());
     if (auto* box = qobject_cast<QLineEdit*>(shown))
         return utf8(box->text());
+    if (auto* option = qobject_cast<QAbstractButton*>(shown))
+        return utf8(option->text());
     return utf8(static_cast<QLabel*>(shown)->text());
 }
 
