@@ -8,6 +8,9 @@
 #include "window_icon.h"
 
 #include <QAccessible>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 void chooseTextEngine() {
 #ifdef Q_OS_WIN
@@ -25,6 +28,18 @@ void prepareApplication(QApplication& app) {
     QAccessible::installFactory(accessibleControl);
 
     app.setFont(dialogFont());
+
+    // Qt's own texts (the fields' menus, the file and print dialogs) in the window's Turkish:
+    // Debian's translations of Qt, or on Windows those shipped beside the program.
+    auto* turkish = new QTranslator(&app);
+    for (const QString& folder :
+         {QApplication::applicationDirPath() + QStringLiteral("/translations"),
+          QLibraryInfo::path(QLibraryInfo::TranslationsPath)})
+        if (turkish->load(QLocale(QLocale::Turkish, QLocale::Turkey), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), folder)) {
+            QApplication::installTranslator(turkish);
+            break;
+        }
 }
 
 int runProgram(int argc, char* argv[], const std::function<void(const Form1&)>& closed) {

@@ -14,7 +14,8 @@ class Form1;
 void chooseTextEngine();
 
 // Settings the whole program shares, made once before the window is created: the 8-point
-// sans-serif dialog font the window's places are laid out for, and the program's names.
+// sans-serif dialog font the window's places are laid out for, the program's names, and Qt's own
+// texts in Turkish.
 void prepareApplication(QApplication& app);
 
 // The program's run: its start-up, the application prepared, the window shown, and the event loop

@@ -4,6 +4,7 @@
 #include "dialog_font.h"
 #include "layout.h"
 #include "picklist.h"
+#include "selection_actions.h"
 #include "value_label.h"
 
 #include <QButtonGroup>
@@ -78,6 +79,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
         setFont(fitted);
     roomForGlyphs(*this);
     wireEvents();
+    new SelectionActions(*this, *this);
 
     // Opens centred on the screen (it has no owner), with the focus where the description says.
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -2,7 +2,8 @@
 #pragma once
 // Qt's window, the folder window/: the widgets of the window's description (form/layout.h) at
 // their places, the controls' interface implemented with them, and each widget's pick or click
-// wired to the handler the description names (here); and what is Qt's alone: startup (opening
+// wired to the handler the description names (here); and what is Qt's alone: selection_actions
+// (the report copied, printed and saved as PDF, through the context menus), startup (opening
 // the window platform, or one clear line on what failed), application (the program's run,
 // names, icon, screen-reader interfaces and, on Windows, its text engine), dialog_font (the
 // dialog font, fitted to the captions where it is too wide, and room for every letter of a

@@ -3,13 +3,14 @@
 # Qt for Windows, cross-built once from Debian's own Qt source with MinGW-w64 and kept in a cache
 # (FANSEL_CACHE, /var/cache/fan-selection by default); built again only when it is missing. The
 # host tools (moc, uic, rcc) are Debian's own Qt of the same version, so the two always match.
-# Only Core, Gui, Widgets and Test are built. Beside Qt the cache keeps its licence (LGPL-3) and
+# Only Core, Gui, Widgets, PrintSupport and Test are built. Beside Qt the cache keeps its licence (LGPL-3) and
 # a note of the source it was built from, for the installer. Sourced; sets qt_windows.
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 cache="${FANSEL_CACHE:-/var/cache/fan-selection}"
 qt_package=$(dpkg-query -W -f='${Version}' qt6-base-dev)
-qt_windows="$cache/qt-windows-${qt_package%%+*}"
+# The name changes with what is built, so that an older cache is never taken for this one.
+qt_windows="$cache/qt-windows-${qt_package%%+*}-print"
 # One run builds it at a time, under a lock: a second run waits, then finds it made. Each run
 # builds in a folder of its own, and removes only that.
 mkdir -p "$cache"
@@ -35,7 +36,7 @@ if [ ! -f "$qt_windows/.complete" ]; then
     (cd "$work/build" &&
         "$work/src/configure" -prefix "$qt_windows" -release -shared -opensource -confirm-license \
             -nomake examples -nomake tests -no-opengl -no-dbus -no-feature-sql \
-            -no-feature-network -no-feature-printsupport -no-feature-xml \
+            -no-feature-network -no-feature-xml \
             -qt-zlib -qt-libpng -qt-libjpeg -qt-freetype -qt-harfbuzz -qt-pcre \
             -qt-host-path /usr -- -G Ninja \
             -DCMAKE_TOOLCHAIN_FILE="$here/toolchain.cmake" \
@@ -48,7 +49,7 @@ if [ ! -f "$qt_windows/.complete" ]; then
         { grep -m5 -B2 -A8 'error' "$work/build.log"; exit 1; }
     cmake --install "$work/build" >/dev/null
     cp "$work/src/LICENSES/LGPL-3.0-only.txt" "$qt_windows/LICENSE.LGPL3.txt"
-    printf '%s\r\n' "Qt $qt_package for Windows (Core, Gui, Widgets), under the GNU LGPL version 3:" \
+    printf '%s\r\n' "Qt $qt_package for Windows (Core, Gui, Widgets, PrintSupport), under the GNU LGPL version 3:" \
         "built with MinGW-w64 from Debian's qt6-base source package, version $qt_package," \
         "unchanged but for Debian's patches: apt-get source qt6-base=$qt_package" \
         >"$qt_windows/QT-SOURCE.txt"

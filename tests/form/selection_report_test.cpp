@@ -4,7 +4,7 @@
 
 #include "layout.h"
 #include "memory_controls.h"
-#include "report.h"
+#include "selection_report.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The report of the window: its values read as the handlers read them, and the chart's reasons.
 
-#include "report.h"
+#include "selection_report.h"
 
 #include "fan_chart.h"
 #include "layout.h"
