@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
 // The program in the browser, the folder web/: built with emscripten from the same rules and
 // description into one self-contained HTML file. Here the window's description is handed to the
-// page as JSON (json.h), the handlers run for the page's events, and the controls' interface
-// goes over the page's elements; page.js builds the browser's own controls at their places and
+// page as JSON (json.h), the handlers run for the page's events, the report of the selection is
+// made for the page's actions, and the controls' interface goes over the page's elements; page.js builds the browser's own controls at their places and
 // implements the interface with them, combobox.js is its editable list, and shell.html holds the
 // styles and the policy that forbids every request.
 
 #include "form.h"
 #include "json.h"
 #include "layout.h"
+#include "selection_report.h"
 
 #include <emscripten.h>
 
@@ -132,5 +133,15 @@ EMSCRIPTEN_KEEPALIVE const char* fan_layout() {
 // Runs the handler the wiring names for an event of the page; index: the option clicked.
 EMSCRIPTEN_KEEPALIVE void fan_run(int handler, int index) {
     handlers.run(static_cast<form::Handler>(handler), index);
+}
+
+// The report of the page as it stands: 0 its plain text, 1 its HTML, 2 the datasheet's file name.
+// Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* fan_report(int kind) {
+    static std::string text;
+    const form::Report report = form::reportOf(controls);
+    text = kind == 0 ? form::plainText(report)
+                     : kind == 1 ? form::html(report) : form::fileName(report);
+    return text.c_str();
 }
 }

@@ -201,6 +201,7 @@ var Page = (function () {
     });
     Flow.whenWide(description, () => fitCaptions(description));
     for (const w of description.wiring) if (w.event === "Load") run(w.handler);
+    Actions.build(description);
     element[description.focus].focus();
     performance.mark("ready");
   }
