@@ -147,35 +147,51 @@ Report reportOf(const Controls& window) {
 }
 
 std::string plainText(const Report& report) {
-    std::string text = report.title + "\n" + report.version + "\n";
+    std::string text;
+    const auto line = [&text](std::initializer_list<std::string_view> parts) {
+        for (std::string_view part : parts)
+            text += part;
+        text += '\n';
+    };
+    line({report.title});
+    line({report.version});
     if (!report.calculated)
-        text += std::string(kNotCalculated) + "\n";
+        line({kNotCalculated});
     for (const ReportSection& section : report.sections) {
-        text += "\n" + std::string(section.heading) + "\n";
-        for (const ReportLine& line : section.lines) {
-            const auto [value, unit] = valueAndUnit(line);
-            text += line.caption + "\t" + value + "\t" + unit + "\n";
+        line({});
+        line({section.heading});
+        for (const ReportLine& each : section.lines) {
+            const auto [value, unit] = valueAndUnit(each);
+            line({each.caption, "\t", value, "\t", unit});
         }
     }
     return text;
 }
 
 std::string html(const Report& report) {
-    std::string text = "<!DOCTYPE html>\n<html lang=\"tr\"><head><meta charset=\"utf-8\"><title>" +
-                       escaped(report.title) + "</title></head><body>\n<h1>" +
-                       escaped(report.title) + "</h1>\n<p>" + escaped(report.version) + "</p>\n";
+    std::string text;
+    // Literal markup as it stands, and text escaped.
+    const auto add = [&text](std::initializer_list<std::string_view> parts) {
+        bool markup = true;
+        for (std::string_view part : parts) {
+            text += markup ? std::string(part) : escaped(part);
+            markup = !markup;
+        }
+    };
+    add({"<!DOCTYPE html>\n<html lang=\"tr\"><head><meta charset=\"utf-8\"><title>", report.title,
+         "</title></head><body>\n<h1>", report.title, "</h1>\n<p>", report.version, "</p>\n"});
     if (!report.calculated)
-        text += "<p>" + escaped(kNotCalculated) + "</p>\n";
-    text += "<table>\n";
+        add({"<p>", kNotCalculated, "</p>\n"});
+    add({"<table>\n"});
     for (const ReportSection& section : report.sections) {
-        text += "<tr><th colspan=\"3\">" + escaped(section.heading) + "</th></tr>\n";
-        for (const ReportLine& line : section.lines) {
-            const auto [value, unit] = valueAndUnit(line);
-            text += "<tr><td>" + escaped(line.caption) + "</td><td>" + escaped(value) +
-                    "</td><td>" + escaped(unit) + "</td></tr>\n";
+        add({"<tr><th colspan=\"3\">", section.heading, "</th></tr>\n"});
+        for (const ReportLine& each : section.lines) {
+            const auto [value, unit] = valueAndUnit(each);
+            add({"<tr><td>", each.caption, "</td><td>", value, "</td><td>", unit, "</td></tr>\n"});
         }
     }
-    return text + "</table>\n</body></html>\n";
+    add({"</table>\n</body></html>\n"});
+    return text;
 }
 
 std::string fileName(const Report& report) {
@@ -193,9 +209,9 @@ std::string fileName(const Report& report) {
     std::string name = "Fan seçimi";
     const ReportLine& power = report.sections[0].lines[0];
     if (const std::string p = kept(power.value); !p.empty())
-        name += " " + p + " " + power.unit;
+        name.append(" ").append(p).append(" ").append(power.unit);
     if (const std::string type = kept(report.sections[1].lines[0].value); !type.empty())
-        name += " " + type;
+        name.append(" ").append(type);
     return name + ".pdf";
 }
 

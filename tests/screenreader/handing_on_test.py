@@ -3,7 +3,8 @@
 a native Wayland session: the worked example copied with Ctrl+Shift+C and read back by another
 program (xclip, wl-paste); saved with Ctrl+S through the file dialog and read back by pdftotext;
 printed to a file with Ctrl+P; the context menus opened by Shift+F10 and the Menu key from a field
-and from a control that has none of its own, and read over the AT-SPI bus, in Turkish.
+and from a control that has none of its own (and a right click on the window, on X11), and read
+over the AT-SPI bus, in Turkish.
     handing_on_test.py PROGRAM x11|wayland"""
 
 import os
@@ -131,6 +132,12 @@ class HandingOn(DesktopTest):
                     self.assertNotIn("Copy", names)
                 else:
                     self.assertEqual(names, ACTIONS)
+        # A right click on the window where no control stands: the window's own menu.
+        subprocess.run(["xdotool", "mousemove", "--window", self.desktop.window, "200", "72",
+                        "click", "3"], env=self.desktop.env, check=True, timeout=30)
+        names = self.menu_items()
+        self.desktop.keys("Escape")
+        self.assertEqual(names, ACTIONS)
 
     def dialog_open(self, title):
         """Waits for the dialog of that title to show and take the keyboard: the compositor's
