@@ -107,6 +107,8 @@ var Actions = (function () {
       made.id = id;
       made.textContent = text;
       made.addEventListener("click", act);
+      // A click leaves the focus where it was, as the desktop's menu does.
+      made.addEventListener("mousedown", (e) => e.preventDefault());
       row.append(made);
       return made;
     };

@@ -174,6 +174,10 @@ bool act(Form1& form, const QString& verb, const QStringList& words, const QStri
         const QPoint at = list->view()->visualRect(index).center();
         QTest::mouseMove(list->view()->viewport(), at);
         QTest::mouseClick(list->view()->viewport(), Qt::LeftButton, {}, at);
+    } else if (verb == QLatin1String("copy")) {
+        // The window's own way: Ctrl+Shift+C, where the focus is.
+        QApplication::clipboard()->clear();
+        QTest::keyClick(keyboard(form), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     } else if (verb == QLatin1String("wheel")) {
         QWidget* target = control(form, words.value(1));
         const QPoint at = target->rect().center();
@@ -197,8 +201,14 @@ bool playAct(Form1& window, const QString& line, ActsPlayed& played) {
     }
     const QMap<QString, QString> now = actsState(window);
     played.record.push_back(line.toStdString());
+    // After a copy, what it put on the clipboard as plain text too, in hexadecimal.
+    const std::string copied =
+        words[0] == QLatin1String("copy")
+            ? "|" + QApplication::clipboard()->text().toUtf8().toHex().toStdString()
+            : "";
     played.record.push_back(shown(window) + "|" + now["focus"].toStdString() + "|" +
-                            now["open"].toStdString() + "|" + now["highlight"].toStdString());
+                            now["open"].toStdString() + "|" + now["highlight"].toStdString() +
+                            copied);
     return true;
 }
 

@@ -14,6 +14,9 @@
 //   item LIST TEXT       a click on the item of the open list with that text
 //   wheel LIST up|down   the mouse wheel turned over a list
 //   pause                a wait longer than the lists' keyboard search waits for a next key
+//   copy                 the selection copied, as each toolkit offers it (the window: Ctrl+Shift+C;
+//                        the page: a click on "Kopyala"), with no list open; its record holds
+//                        the plain text copied
 //   expect NAME=TEXT ... what the window must show after the act before it; besides the
 //                        controls' names, "selected" (the selected option's index), "focus"
 //                        (the control with the focus, or -), "open"
@@ -34,7 +37,7 @@ struct ActsPlayed {
     std::vector<std::string> failures;
     // Each act, followed by what the window then shows: "= " and the fields, results, options'
     // captions, the selected option, the focus, the open list and its highlighted item, joined
-    // by "|".
+    // by "|"; after a copy, "|" and the plain text copied, in hexadecimal.
     std::vector<std::string> record;
 };
 

@@ -69,6 +69,8 @@ public:
             return last(typed());
         if (roll < 56)
             return last(QStringLiteral("pause"));
+        if (roll < 58)
+            return last(QStringLiteral("copy"));
         if (roll < 82)
             return last(QStringLiteral("click ") + one(clickable()));
         if (roll < 92)

@@ -240,6 +240,19 @@ export async function act(page, line) {
         [...document.getElementById(id + "-items").children].find((li) => li.textContent === text),
       target, words.join(" "))).click();
       break;
+    case "copy": {
+      // A click on "Kopyala"; what it put on the clipboard as plain text, read in the copy
+      // event after the page's own.
+      await page.evaluate(() => {
+        window.copied = null;
+        document.addEventListener("copy", (e) => {
+          window.copied = e.clipboardData.getData("text/plain");
+        }, { once: true });
+      });
+      await (await page.$("#copy")).click();
+      await page.waitForFunction(() => window.copied !== null, { timeout: 10000 });
+      return page.evaluate(() => window.copied);
+    }
     case "wheel": {
       const box = await (await element(target)).boundingBox();
       await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);

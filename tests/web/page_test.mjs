@@ -150,6 +150,10 @@ for (const name of ["chromium", "firefox", "webkit"]) {
       // by reload), and how often each happened is told.
       const unbuilt = page.unbuilt ?? 0;
       let crashes = 0;
+      // WebKitGTK under WebDriver runs no copy for a WebDriver click (docs/browser.md).
+      const copies = (file) => /^copy$/m.test(readFileSync(join(folder, file), "utf8"));
+      const left = name === "webkit" ? recorded.filter(copies) : [];
+      recorded = recorded.filter((file) => !left.includes(file));
       for (const file of recorded) {
         for (let tries = 0; ; tries++) {
           const crashed = page.crashed?.() ?? 0;
@@ -168,8 +172,9 @@ for (const name of ["chromium", "firefox", "webkit"]) {
       const reloaded = (page.unbuilt ?? 0) - unbuilt;
       const again = crashes + reloaded ? `; played again in a new browser: ${crashes} where the ` +
         `web process crashed, ${reloaded} where the page loaded again did not build itself` : "";
+      const unplayed = left.length ? `; left out, for the copy WebDriver cannot make: ${left.join(", ")}` : "";
       return `${recorded.length} sessions, ${acts} acts replayed in ` +
-             `${((Date.now() - start) / 1000).toFixed(0)} s${again}`;
+             `${((Date.now() - start) / 1000).toFixed(0)} s${again}${unplayed}`;
     }
 
     // The page as it stands, sent as a link (Bağlantı's) and opened in a fresh page, shows the
@@ -199,14 +204,15 @@ for (const name of ["chromium", "firefox", "webkit"]) {
         const after = `${file}, after "${lines[i]}"`;
         let now;
         try {
-          if (ofActs) await act(page, lines[i]);
-          else await replay(page, lines[i]);
+          const copied = ofActs ? await act(page, lines[i]) : await replay(page, lines[i]);
           now = ofActs ? await state(page) : await snapshot(page);
+          // After a copy, the plain text copied, as the window's record holds it.
+          if (typeof copied === "string") now += "|" + Buffer.from(copied, "utf8").toString("hex");
         } catch (error) {
           assert.fail(`${after}: the page no longer answers (${error.message.split("\n")[0]})`);
         }
         if (now !== lines[i + 1] && ofActs) {
-          const names = [...STATE, "focus", "open", "highlight"];
+          const names = [...STATE, "focus", "open", "highlight", "copied"];
           const [want, got] = [lines[i + 1], now].map((l) => l.slice(2).split("|"));
           const differs = names.map((n, k) => (want[k] !== got[k] ? `${n}=${want[k]}` : ""))
             .filter((p) => p);
