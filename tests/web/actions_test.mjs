@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page's actions after the window, in Debian's Chromium and Firefox, by real clicks and keys:
 // Kopyala puts the report on the clipboard as text and HTML, Bağlantı a link that opens a fresh
-// page as the sender's stood, Yazdır and the browser's own print print the datasheet (read back
+// page as the sender's stood, Paylaş hands both to a phone's share sheet, Yazdır and the browser's own print print the datasheet (read back
 // from Chromium's PDF by pdftotext), and a fuzz of hostile fragments leaves the page whole.
 //   FANSEL_PAGE=build-web/fan-selection.html node --test tests/web/actions_test.mjs
 
@@ -112,6 +112,31 @@ for (const name of ["chromium", "firefox"]) {
       assert.deepEqual(problems, []);
       await page.close();
     });
+
+    if (name === "chromium")
+      test("Paylaş, where there is a share sheet (a phone's, by touch), hands it the link and text",
+        async () => {
+          const { browser } = session;
+          const page = await browser.newPage();
+          await page.setViewport({ width: 390, height: 844, deviceScaleFactor: 2, isMobile: true,
+                                   hasTouch: true });
+          // The share sheet a phone's browser has, which a desktop's Chromium lacks.
+          await page.evaluateOnNewDocument(() => {
+            navigator.share = async (data) => { window.shared = data; };
+          });
+          await load(page);
+          await press(page, FACTS.keys[0]);
+          await page.tap("#share");
+          const shared = await page.waitForFunction(() => window.shared, { timeout: 10000 });
+          const { title, text, url } = await shared.jsonValue();
+          assert.equal(title, "Vidalı Kompresör Soğutucu Fan Seçim Programı");
+          for (const line of LINES) assert.ok(text.includes(line + "\n"), line);
+          const fresh = await browser.newPage();
+          await load(fresh, url);
+          assert.deepEqual(await shown(fresh, STATE), await shown(page, STATE));
+          await fresh.close();
+          await page.close();
+        });
 
     if (name === "chromium")
       test("Yazdır prints the datasheet, not the form", async () => {
