@@ -202,10 +202,9 @@ bool playAct(Form1& window, const QString& line, ActsPlayed& played) {
     const QMap<QString, QString> now = actsState(window);
     played.record.push_back(line.toStdString());
     // After a copy, what it put on the clipboard as plain text too, in hexadecimal.
-    const std::string copied =
-        words[0] == QLatin1String("copy")
-            ? "|" + QApplication::clipboard()->text().toUtf8().toHex().toStdString()
-            : "";
+    std::string copied;
+    if (words[0] == QLatin1String("copy"))
+        copied.append("|").append(QApplication::clipboard()->text().toUtf8().toHex().toStdString());
     played.record.push_back(shown(window) + "|" + now["focus"].toStdString() + "|" +
                             now["open"].toStdString() + "|" + now["highlight"].toStdString() +
                             copied);
