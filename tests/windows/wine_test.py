@@ -42,7 +42,7 @@ AFTER_132 = {"list": [*FACTS["inputs"][:2], FACTS["inputs"][3]], "box": [FACTS["
 SIZE = tuple(int(n) for n in FACTS["size"])
 INSTALLED = sorted([
     "fan-selection.exe", "uninstall.exe", "installed-files.txt", "Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll",
-    "libgcc_s_seh-1.dll", "libstdc++-6.dll", "libwinpthread-1.dll", "LICENSE.txt",
+    "Qt6PrintSupport.dll", "translations/qtbase_tr.qm", "libgcc_s_seh-1.dll", "libstdc++-6.dll", "libwinpthread-1.dll", "LICENSE.txt",
     "licences/Qt/LICENSE.LGPL3.txt", "licences/Qt/QT-SOURCE.txt", "platforms/qwindows.dll",
     "styles/qwindowsvistastyle.dll"])
 TITLE = "Vidalı Kompresör Soğutucu Fan Seçim Programı"
