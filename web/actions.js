@@ -52,12 +52,8 @@ var Actions = (function () {
   // Shows what a link holds; whatever part of it cannot be read is left as it is.
   function open(hash) {
     if (!hash || hash.length > 4096) return;
-    let parts;
-    try {
-      parts = new URLSearchParams(hash.replace(/^#/, ""));
-    } catch (e) {
-      return;
-    }
+    // Any text parses, a malformed escape as itself.
+    const parts = new URLSearchParams(hash.replace(/^#/, ""));
     for (const c of linked()) {
       const text = parts.get(c.name);
       // A result is a short word of the tables; a list's field holds what was typed in it.

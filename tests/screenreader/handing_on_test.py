@@ -156,7 +156,7 @@ class HandingOn(DesktopTest):
                         accessible.get_state_set().contains(self.Atspi.StateType.ACTIVE)):
                     return accessible
             return None
-        self.dialog = self.pump_until(shown, 30, f"the dialog {title!r} opening")
+        self.pump_until(shown, 30, f"the dialog {title!r} opening")
 
     def type_text(self, text):
         if self.session == "wayland":

@@ -9,27 +9,13 @@ import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import { after, before, describe, test } from "node:test";
 import { pathToFileURL } from "node:url";
-import { FACTS, PAGE, STATE, keep, load, open, press, shown } from "./browser.mjs";
+import { FACTS, PAGE, STATE, copiedBy, keep, load, open, press, shown } from "./browser.mjs";
 
 // The worked example's lines, as the report holds them: caption, value and unit.
 const LINES = ["Kompresör Gücü\t132\tkW", "Soğutma Havası İhtiyacı\t21900\tkg/h",
                "Fan Tipi\t4ZL\t", "Fan Çapı\t800\tmm", "Açı\t32.5\tderece",
                "Fan Debisi\t19700\tm3/h", "Fan d/dk\t1405\t", "Fan Motor Tipi\tAGM100\t",
                "Fan Motoru Akımı (Max)\t6.9\tA", "Fan tablosu satırı\t15\t"];
-
-// What a click on an action put on the clipboard, read in the copy event after the page's own.
-async function copiedBy(page, id) {
-  await page.evaluate(() => {
-    window.copied = null;
-    document.addEventListener("copy", (e) => {
-      window.copied = { text: e.clipboardData.getData("text/plain"),
-                        html: e.clipboardData.getData("text/html") };
-    }, { once: true });
-  });
-  await (await page.$("#" + id)).click();
-  await page.waitForFunction(() => window.copied !== null, { timeout: 10000 });
-  return page.evaluate(() => window.copied);
-}
 
 // Hostile fragments: too long, malformed, unknown names, markup and script, out of range; and a
 // seeded stream of random ones over the names and the characters that break parsers.

@@ -175,6 +175,21 @@ export async function state(page) {
   return `${await snapshot(page)}|${focus}|${open}|${highlight}`;
 }
 
+// What a click on one of the page's actions put on the clipboard (text and HTML), read in the
+// copy event after the page's own.
+export async function copiedBy(page, id) {
+  await page.evaluate(() => {
+    window.copied = null;
+    document.addEventListener("copy", (e) => {
+      window.copied = { text: e.clipboardData.getData("text/plain"),
+                        html: e.clipboardData.getData("text/html") };
+    }, { once: true });
+  });
+  await (await page.$("#" + id)).click();
+  await page.waitForFunction(() => window.copied !== null, { timeout: 10000 });
+  return page.evaluate(() => window.copied);
+}
+
 // One act of a session of acts (tests/support/acts.h), done with the browser's own keys, clicks
 // and wheel.
 export async function act(page, line) {
@@ -240,19 +255,8 @@ export async function act(page, line) {
         [...document.getElementById(id + "-items").children].find((li) => li.textContent === text),
       target, words.join(" "))).click();
       break;
-    case "copy": {
-      // A click on "Kopyala"; what it put on the clipboard as plain text, read in the copy
-      // event after the page's own.
-      await page.evaluate(() => {
-        window.copied = null;
-        document.addEventListener("copy", (e) => {
-          window.copied = e.clipboardData.getData("text/plain");
-        }, { once: true });
-      });
-      await (await page.$("#copy")).click();
-      await page.waitForFunction(() => window.copied !== null, { timeout: 10000 });
-      return page.evaluate(() => window.copied);
-    }
+    case "copy":
+      return (await copiedBy(page, "copy")).text;
     case "wheel": {
       const box = await (await element(target)).boundingBox();
       await page.mouse.move(box.x + box.width / 2, box.y + box.height / 2);
